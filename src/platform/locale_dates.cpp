@@ -1,0 +1,78 @@
+#include "locale_dates.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace rebound {
+
+namespace {
+
+QString FourDigitYear(QString format)
+{
+    static const QRegularExpression two_digit_year(QStringLiteral("(?<!y)yy(?!y)"));
+    format.replace(two_digit_year, QStringLiteral("yyyy"));
+    return format;
+}
+
+QChar FirstSeparator(const QString &format)
+{
+    for (QChar c : format) {
+        if (!c.isLetter())
+            return c;
+    }
+    return QLatin1Char('/');
+}
+
+} // namespace
+
+LocaleDates::LocaleDates(const QLocale &locale, Clock clock) : locale_(locale), clock_(std::move(clock))
+{
+    if (!clock_)
+        clock_ = [] { return QDate::currentDate(); };
+    if (locale_.language() == QLocale::C)
+        short_format_ = QStringLiteral("yyyy/MM/dd");
+    else
+        short_format_ = FourDigitYear(locale_.dateFormat(QLocale::ShortFormat));
+    separator_ = FirstSeparator(short_format_);
+}
+
+TansyString LocaleDates::Today() const
+{
+    const GbkEncoding encoded = Utf8ToGbk(formatShort(clock_()).toStdString());
+    return encoded.ok ? encoded.bytes : TansyString(clock_().toString(Qt::ISODate).toStdString());
+}
+
+QString LocaleDates::formatShort(const QDate &date) const
+{
+    return locale_.toString(date, short_format_);
+}
+
+QString LocaleDates::formatPicked(const QDate &date) const
+{
+    QString pattern = QStringLiteral("yyyy/MM/dd");
+    pattern.replace(QLatin1Char('/'), separator_);
+    return date.toString(pattern);
+}
+
+QDate LocaleDates::parse(const QString &text) const
+{
+    const QString trimmed = text.trimmed();
+    for (const char *pattern : {"yyyy/M/d", "yyyy-M-d"}) {
+        const QDate date = QDate::fromString(trimmed, QString::fromLatin1(pattern));
+        if (date.isValid())
+            return date;
+    }
+    QDate date = locale_.toDate(trimmed, short_format_);
+    if (!date.isValid())
+        date = QDate::fromString(trimmed, short_format_);
+    return date;
+}
+
+QDate FileCreationDate(const QString &path, const QDate &fallback)
+{
+    const QDateTime born = QFileInfo(path).birthTime();
+    return born.isValid() ? born.toLocalTime().date() : fallback;
+}
+
+} // namespace rebound

@@ -13,7 +13,12 @@ int RunInfo(const ParsedArgs &args, CliContext &context)
     const std::string &path = args.operands.front();
     const bool json = args.Has("--json");
 
-    if (FileExtension(path) == kProjectExtension) {
+    // Project files are often named X.PRJ on the systems they come from;
+    // any letter case of ".prj" is a project here.
+    std::string ext = FileExtension(path);
+    for (char &c : ext)
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    if (ext == kProjectExtension) {
         ReboundFile project(context.dates);
         const IoResult read = project.Load(path);
         if (!read)

@@ -223,6 +223,8 @@ TEST(Cli, DamagedFilesGiveExitOneAndOneLine)
     const Outcome missing = RunTool({"info", dir / "none.prj"});
     EXPECT_EQ(missing.code, 1);
     EXPECT_EQ(missing.err, "rebound-cli：无法打开文件[" + (dir / "none.prj") + "]：文件或目录不存在\n");
+    std::filesystem::copy_file(kProject, dir / "UPPER.PRJ");
+    EXPECT_EQ(RunTool({"info", dir / "UPPER.PRJ"}).code, 0);
     const Outcome unknown = RunTool({"info", dir / "x.txt"});
     EXPECT_EQ(unknown.code, 1);
     EXPECT_NE(unknown.err.find("[" + (dir / "x.txt") + "]的扩展名无法识别"), std::string::npos);

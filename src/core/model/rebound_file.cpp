@@ -52,7 +52,7 @@ ComponentInfo::ComponentInfo(const DateProvider &dates) : dates_(&dates)
 void ComponentInfo::Reset()
 {
     const TansyString today = dates_->Today();
-    component_name = "\xD0\xC2\xB2\xE2\xC7\xF8"; // 新测区 in GBK
+    component_name = "\xD0\xC2\xB2\xE2\xC7\xF8"; // 新测区 in GBK, like every model text
     device_version = "xxx";
     device_type = "xxx";
     device_serial = "xxx";

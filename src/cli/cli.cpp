@@ -19,6 +19,11 @@ const std::vector<CliCommand> &Commands()
          {{"-o", "--into"}, {}}, RunImport},
         {"export", "export 输入.prj --zone N -o 输出.xcmp", "把第N个测区（从1数起）写成测区文件",
          {{"-o", "--zone"}, {}}, RunExport},
+        {"export-xlsx", "export-xlsx 输入.prj -o 输出.xlsx",
+         "把工程写成电子表格：工程表头与单元结果、各测区、各测位（数值保留程序的小数位）", {{"-o"}, {}},
+         RunExportXlsx},
+        {"export-csv", "export-csv 输入.prj -o 输出.csv", "把工程写成CSV文件（UTF-8，带BOM）", {{"-o"}, {}},
+         RunExportCsv},
     };
     return commands;
 }

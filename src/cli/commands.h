@@ -24,6 +24,8 @@ int RunInfo(const ParsedArgs &args, CliContext &context);
 int RunCalc(const ParsedArgs &args, CliContext &context);
 int RunImport(const ParsedArgs &args, CliContext &context);
 int RunExport(const ParsedArgs &args, CliContext &context);
+int RunExportXlsx(const ParsedArgs &args, CliContext &context);
+int RunExportCsv(const ParsedArgs &args, CliContext &context);
 
 // One line on stderr; kExitFailure.
 int Fail(CliContext &context, const std::string &message);

@@ -350,6 +350,25 @@ TEST(Cli, ExportWritesTheNumberedZone)
     EXPECT_EQ(damaged.err.find("rebound-cli：文件[" + kZone + "]已损坏："), 0u) << damaged.err;
 }
 
+TEST(Cli, SpreadsheetExports)
+{
+    TempDir dir;
+    const Outcome csv = RunTool({"export-csv", kProject, "-o", dir / "p.csv"});
+    ASSERT_EQ(csv.code, 0) << csv.err;
+    const std::string text = ReadFileBytes(dir / "p.csv");
+    EXPECT_EQ(text.rfind("\xEF\xBB\xBF工程名称,", 0), 0u);
+
+    const Outcome xlsx = RunTool({"export-xlsx", kProject, "-o", dir / "p.xlsx"});
+    ASSERT_EQ(xlsx.code, 0) << xlsx.err;
+    EXPECT_EQ(ReadFileBytes(dir / "p.xlsx").rfind("PK", 0), 0u);
+
+    EXPECT_EQ(RunTool({"export-csv", kProject}).code, 2);
+    EXPECT_EQ(RunTool({"export-xlsx", kProject, dir / "p.xlsx", "-o", dir / "q.xlsx"}).code, 2);
+    const Outcome damaged = RunTool({"export-xlsx", kZone, "-o", dir / "d.xlsx"});
+    EXPECT_EQ(damaged.code, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "d.xlsx"));
+}
+
 TEST(CliArguments, Parsing)
 {
     const OptionSpec spec{{"-o", "--zone"}, {"--json"}};

@@ -177,3 +177,55 @@ TEST(TemplateLoad, FailedLoadLeavesPreviousTemplateAndHandlesWorking) {
 
 }  // namespace
 }  // namespace rebound::report
+
+namespace rebound::report {
+namespace {
+
+// The complete example of the user documentation is the fixture the PDF
+// test prints; both must stay the same, loadable template.
+TEST(TemplateLoad, DocumentedExampleIsTheTestedTemplate) {
+  QFile docs(QStringLiteral(REBOUND_DOCS "/report-templates.md"));
+  ASSERT_TRUE(docs.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(docs.readAll());
+  const qsizetype start = text.lastIndexOf(QStringLiteral("```xml\n"));
+  ASSERT_GE(start, 0);
+  const qsizetype end = text.indexOf(QStringLiteral("```"), start + 7);
+  ASSERT_GT(end, start);
+  const QString example = text.mid(start + 7, end - start - 7);
+
+  QFile fixture(test::DataPath("zone_report_example.xml"));
+  ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+  EXPECT_EQ(example, QString::fromUtf8(fixture.readAll()));
+
+  Report report;
+  const LoadResult r = report.LoadFromData(example.toUtf8(), "docs");
+  ASSERT_TRUE(r.ok) << r.message.toStdString();
+  EXPECT_EQ(report.FieldNames().size(), 22);
+}
+
+}  // namespace
+}  // namespace rebound::report
+
+namespace rebound::report {
+namespace {
+
+// A template cut off anywhere is refused with a place in the file, never
+// half loaded; the template loaded before stays.
+TEST(TemplateLoad, TruncatedTemplateIsRefusedAnywhere) {
+  QFile file(test::DataPath("zone_report_example.xml"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray full = file.readAll();
+  Report report;
+  ASSERT_TRUE(report.LoadFromData(full, "full").ok);
+  const FieldHandle handle = report.FieldByName("序号");
+  for (qsizetype cut = 0; cut < full.size() - 12; cut += 5) {
+    const LoadResult r = report.LoadFromData(full.left(cut), "cut");
+    ASSERT_FALSE(r.ok) << cut;
+    EXPECT_GT(r.line, 0) << cut;
+  }
+  EXPECT_EQ(report.FieldByName("序号"), handle);
+  EXPECT_EQ(report.TemplatePath(), QStringLiteral("full"));
+}
+
+}  // namespace
+}  // namespace rebound::report

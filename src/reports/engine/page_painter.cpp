@@ -14,9 +14,10 @@ namespace {
 void DrawBorders(QPainter& painter, const PageCell& cell, double devicePerUnit) {
   if (!cell.borders.Any()) return;
   QPen pen(Qt::black);
-  // A line thinner than one device pixel (the screen at small zoom) is drawn
-  // one pixel wide so that it neither vanishes nor turns grey.
-  if (cell.borderWidth * devicePerUnit < 1.0) {
+  // On a coarse device (the screen) a line under one and a half pixels is
+  // drawn exactly one pixel wide: thinner it would vanish or turn grey,
+  // a fraction above one it would come out one or two pixels by position.
+  if (cell.borderWidth * devicePerUnit < 1.5) {
     pen.setWidthF(0);
     pen.setCosmetic(true);
   } else {

@@ -19,6 +19,8 @@ class GridBuilder {
  public:
   static constexpr int kMaxColumns = 200;
   static constexpr int kMaxSpan = 200;
+  static constexpr int kMaxRows = 1000;
+  static constexpr int kMaxCells = 10000;
 
   // Declared column widths in mm, a negative width for a column that shares
   // what the others leave. Without declared columns the table gets as many

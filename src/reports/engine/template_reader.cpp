@@ -357,6 +357,9 @@ class Reader {
   }
 
   bool ReadRow(Context ctx, GridTarget* target) {
+    if (target->builder.RowCount() >= GridBuilder::kMaxRows) {
+      return cur_.Fail(cur_.Here(), QStringLiteral("一张表格最多 %1 行").arg(GridBuilder::kMaxRows));
+    }
     if (!cur_.CheckAttributes(With(StyleAttributeNames(), {"height"}))) return false;
     if (!Style(&ctx, true)) return false;
     RowSpec row;
@@ -377,6 +380,10 @@ class Reader {
   }
 
   bool ReadCell(Context ctx, GridTarget* target) {
+    // Every record lays out all cells of its rows again: keep that bounded.
+    if (target->cellCount >= GridBuilder::kMaxCells) {
+      return cur_.Fail(cur_.Here(), QStringLiteral("一张表格最多 %1 个单元格").arg(GridBuilder::kMaxCells));
+    }
     if (!cur_.CheckAttributes(With(StyleAttributeNames(), {"colspan", "rowspan"}))) return false;
     if (!Style(&ctx, false)) return false;
     CellSpec cell;

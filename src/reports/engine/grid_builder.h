@@ -29,8 +29,8 @@ class GridBuilder {
   bool HasColumns() const { return !declaredWidths_.isEmpty(); }
   const QList<double>& DeclaredWidths() const { return declaredWidths_; }
 
-  void AddRow(const RowSpec& row);
-  void AddCell(const CellSpec& cell, SourcePos pos);  // to the last row
+  void AddRow(const RowDef& row);
+  void AddCell(const CellDef& cell, SourcePos pos);  // to the last row
   int RowCount() const { return static_cast<int>(rows_.size()); }
   SourcePos ColumnsPos() const { return columnsPos_; }
 
@@ -43,18 +43,18 @@ class GridBuilder {
   static bool ResolveWidths(const QList<double>& declared, int columns, double contentWidthMm,
                             QList<double>* widths, QString* reason);
 
-  GridSpec& Grid() { return grid_; }
+  GridDef& Grid() { return grid_; }
 
  private:
   struct PendingCell {
-    CellSpec cell;
+    CellDef cell;
     SourcePos pos;
   };
   QList<double> declaredWidths_;
   SourcePos columnsPos_;
-  QList<RowSpec> rows_;
+  QList<RowDef> rows_;
   QList<QList<PendingCell>> cells_by_row_;
-  GridSpec grid_;
+  GridDef grid_;
 };
 
 }  // namespace rebound::report

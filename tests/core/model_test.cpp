@@ -14,7 +14,7 @@ TEST(ReboundFileModel, ConstructedProjectHasDefaults)
 {
     ReboundFile project(kToday);
     EXPECT_EQ(project.ComponentCount(), 0u);
-    EXPECT_EQ(project.project_name, "新工程");
+    EXPECT_EQ(GbkToUtf8(project.project_name), "新工程");
     EXPECT_EQ(project.construction_date, "2026/12/11");
     EXPECT_EQ(project.agent_date, "2026/12/11");
     for (const TansyString *text : {&project.project_address, &project.construction_unit, &project.design_unit,
@@ -35,7 +35,7 @@ TEST(ReboundFileModel, ConstructedProjectHasDefaults)
 TEST(ReboundFileModel, ConstructedZoneAndPositionHaveDefaults)
 {
     ComponentInfo zone(kToday);
-    EXPECT_EQ(zone.component_name, "新测区");
+    EXPECT_EQ(GbkToUtf8(zone.component_name), "新测区");
     EXPECT_EQ(zone.device_version, "xxx");
     EXPECT_EQ(zone.device_type, "xxx");
     EXPECT_EQ(zone.device_serial, "xxx");
@@ -152,7 +152,7 @@ TEST(ReboundFileModel, ResetKeepsUnstoredFields)
     project.project_name = "x";
     project.Reset();
     EXPECT_EQ(project.ComponentCount(), 0u);
-    EXPECT_EQ(project.project_name, "新工程");
+    EXPECT_EQ(GbkToUtf8(project.project_name), "新工程");
     EXPECT_EQ(project.raw_material, "cement");
     EXPECT_EQ(project.test_part, "wall");
     EXPECT_EQ(project.zone_strength_mean, 3.5f);

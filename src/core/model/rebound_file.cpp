@@ -52,7 +52,7 @@ ComponentInfo::ComponentInfo(const DateProvider &dates) : dates_(&dates)
 void ComponentInfo::Reset()
 {
     const TansyString today = dates_->Today();
-    component_name = "新测区";
+    component_name = "\xD0\xC2\xB2\xE2\xC7\xF8"; // 新测区 in GBK, like every model text
     device_version = "xxx";
     device_type = "xxx";
     device_serial = "xxx";
@@ -129,7 +129,7 @@ ReboundFile::ReboundFile(const DateProvider &dates) : dates_(&dates)
 void ReboundFile::Reset()
 {
     const TansyString today = dates_->Today();
-    project_name = "新工程";
+    project_name = "\xD0\xC2\xB9\xA4\xB3\xCC"; // 新工程 in GBK
     project_address.clear();
     construction_date = today;
     construction_unit.clear();

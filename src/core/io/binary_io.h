@@ -26,11 +26,22 @@ public:
     bool ReadU32(std::uint32_t &value);
     bool ReadF32(float &value);
     bool ReadBytes(std::size_t count, std::string_view &bytes);
+
+    // The same, with a message naming the field (`what`) on failure.
+    IoResult ReadU8(std::uint8_t &value, std::string_view what);
+    IoResult ReadU32(std::uint32_t &value, std::string_view what);
+    IoResult ReadF32(float &value, std::string_view what);
+
     // A length-prefixed text (uint32 length, then the bytes). The text is
-    // cut at its first NUL. `what` names the field in the failure message.
-    IoResult ReadText(TansyString &text, const char *what);
-    // "<what>: need N bytes at offset O, only R remain"
-    IoResult ShortRead(const char *what, std::size_t needed) const;
+    // cut at its first NUL. A length beyond the bytes that remain fails
+    // before anything is allocated; the text is then left unchanged.
+    IoResult ReadText(TansyString &text, std::string_view what);
+
+    // Whether `count` items of at least `each` bytes can still follow;
+    // "<what>为<count>，需要<count*each>字节，只剩<R>字节（偏移<O>）" otherwise.
+    IoResult CheckCount(std::string_view what, std::uint64_t count, std::size_t each) const;
+    // "<what>需要<needed>字节，只剩<R>字节（偏移<O>）"
+    IoResult ShortRead(std::string_view what, std::size_t needed) const;
 
 private:
     std::string_view data_;
@@ -43,6 +54,7 @@ public:
     void WriteU32(std::uint32_t value);
     void WriteF32(float value);
     void WriteBytes(std::string_view bytes) { buffer_.append(bytes); }
+    // uint32 length, then the bytes, no terminating NUL.
     void WriteText(const std::string &text);
 
     const std::string &data() const { return buffer_; }

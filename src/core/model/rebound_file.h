@@ -2,6 +2,7 @@
 // The project model: a project (ReboundFile) owns its test zones
 // (ComponentInfo), each zone owns its test positions (AreaData).
 
+#include "io/trace_sink.h"
 #include "model/date_provider.h"
 #include "model/tansy_string.h"
 
@@ -22,6 +23,15 @@ struct IoResult;
 extern const std::array<const char *, 9> mortar_kind_names;
 // The text for any index; an index past the table shows as its decimal value.
 std::string MortarKindText(std::uint8_t kind);
+
+// Sizes of the file records.
+inline constexpr std::size_t kAreaRecordSize = 27;
+// Nine empty texts, the one-byte and float values and the position count.
+inline constexpr std::size_t kMinComponentRecordSize = 9 * 4 + 3 * 1 + 5 * 4 + 4;
+inline constexpr std::size_t kDeviceHeaderSize = 84;
+inline constexpr std::size_t kDeviceAreaRecordSize = 24;
+// The instrument keeps at most this many positions in one file.
+inline constexpr std::size_t kMaxDevicePositions = 50;
 
 struct AreaData {
     std::array<std::uint8_t, 12> readings{};
@@ -78,10 +88,13 @@ public:
 
     void WriteRecord(BinaryWriter &out) const;
     // Reads one zone record. On failure the zone holds what was read so far
-    // and the message names the field and what remained.
+    // and the message names the field, the length and what remained.
     IoResult ReadRecord(BinaryReader &in);
-    // Fills the zone from an instrument data file.
-    IoResult ReadDeviceRecord(BinaryReader &in);
+    // Fills the zone from an instrument data file (84-byte header, then
+    // 24-byte position records). The record count goes to `trace` as
+    // "TestAreaNum: N". A count above kMaxDevicePositions, or a file shorter
+    // than its header and records, is refused.
+    IoResult ReadDeviceRecord(BinaryReader &in, const TraceSink &trace = {});
 
     const DateProvider &dates() const { return *dates_; }
 
@@ -141,10 +154,14 @@ public:
 
     // Project file. Save writes atomically: the old file stays intact when
     // anything fails. Load reads into a fresh project and changes this one
-    // only on success.
+    // only on success; bytes after the last zone are ignored. Messages name
+    // the file, and for a damaged file the zone, the field, the length and
+    // the bytes that remained.
     IoResult Save(const std::string &path) const;
     IoResult Load(const std::string &path);
     void WriteTo(BinaryWriter &out) const;
+    // Resets the project, then reads a whole project; on failure it holds
+    // what was read so far.
     IoResult ReadFrom(BinaryReader &in);
 
     const DateProvider &dates() const { return *dates_; }

@@ -2,6 +2,7 @@
 
 #include "about_box.h"
 #include "app_texts.h"
+#include "area_grid_view.h"
 #include "calculation_command.h"
 #include "carbonation_delegate.h"
 #include "component_panel.h"
@@ -80,14 +81,26 @@ MainWindow::MainWindow(const LocaleDates &dates, Prompter &prompter, Rebound_Tes
     reports_ = std::make_unique<ReportCommands>(*this);
     bindCommands();
 
-    // The report settings come from their file before anything is shown.
-    config_.ReadConfig();
+    // The report settings come from their file before anything is shown; a
+    // missing or unreadable file gives the defaults (written anew) and is
+    // not a reason to bother the user at start-up.
+    (void)config_.ReadConfig();
     project_.AddDefaultComponent();
     RefreshAll();
     MarkSaved();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The base class tears the views down after the project is gone; an
+    // open cell editor would commit into it. Leave the views nothing to
+    // show or write.
+    closing_ = true;
+    delete edit_actions_;
+    edit_actions_ = nullptr;
+    grid_model_->showZone(-1);
+    zone_model_->clear();
+}
 
 void MainWindow::attachDialogs(AboutBox *about, RandomSeedDialog *seed)
 {
@@ -136,7 +149,7 @@ void MainWindow::buildLayout()
     zone_area->setMinimumHeight(40);
 
     grid_model_ = new PositionGridModel(project_, this);
-    sg_areas_ = new QTableView;
+    sg_areas_ = new AreaGridView;
     sg_areas_->setObjectName(QStringLiteral("sg_areas"));
     sg_areas_->setModel(grid_model_);
     sg_areas_->setItemDelegate(new CarbonationDelegate(sg_areas_));
@@ -346,12 +359,17 @@ void MainWindow::lvComponentsSelectItem()
     } loaded{zone_loading_};
     component_panel_->fill(*zone);
     current_item_ = row;
-    // A position selected in another zone names nothing here.
-    if (!keep_area)
-        selected_area_ = -1;
     RefreshAreaGrid();
-    if (keep_area && selected_area_ >= 0 && selected_area_ < grid_model_->rowCount())
+    // A position selected in another zone names nothing here: no cell is
+    // current (the grid may have made its first cell current when its
+    // editor closed).
+    if (keep_area && selected_area_ >= 0 && selected_area_ < grid_model_->rowCount()) {
         sg_areas_->setCurrentIndex(grid_model_->index(selected_area_, selected_column_));
+    } else {
+        sg_areas_->selectionModel()->clear();
+        if (!keep_area)
+            selected_area_ = -1;
+    }
 }
 
 void MainWindow::lvComponentsChange(int row, bool ticked)
@@ -364,7 +382,8 @@ void MainWindow::lvComponentsChange(int row, bool ticked)
 
 void MainWindow::sg_areasSelectCell(const QModelIndex &current)
 {
-    if (!current.isValid())
+    // Cells made current while a zone is being shown are no user's choice.
+    if (!current.isValid() || zone_loading_)
         return;
     selected_area_ = current.row();
     selected_column_ = current.column();

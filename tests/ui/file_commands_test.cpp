@@ -20,7 +20,7 @@ void TypeProjectName(Fixture &f, const QString &name)
 {
     auto *edit = f.window().findChild<QLineEdit *>("txt_project_name");
     edit->selectAll();
-    QTest::keyClicks(edit, name);
+    TypeText(edit, name);
 }
 
 QString StoredName(const QString &path)
@@ -170,7 +170,7 @@ private slots:
         f.project().project_class = 1;
         f.project().assessed_strength = 4.56f;
         f.project().AddDefaultComponent();
-        f.project().GetComponent(1)->component_name = "B";
+        f.project().GetComponent(1)->component_name = rebound::TansyString("B");
         f.prompter.save_answers << f.path("two.prj");
         f.trigger("FileSave1");
 

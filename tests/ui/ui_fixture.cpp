@@ -1,0 +1,48 @@
+#include "ui_fixture.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+
+namespace uitest {
+
+void TypeText(QWidget *widget, const QString &text)
+{
+    for (const char32_t code : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&code, 1);
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, one);
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, one);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+void Fixture::typeIntoCell(int row, int column, const QString &text)
+{
+    const QModelIndex index = grid()->model()->index(row, column);
+    grid()->setCurrentIndex(index);
+    grid()->edit(index);
+    QLineEdit *editor = nullptr;
+    for (QLineEdit *candidate : grid()->viewport()->findChildren<QLineEdit *>()) {
+        if (candidate->isVisible())
+            editor = candidate;
+    }
+    QVERIFY2(editor, "no cell editor opened");
+    editor->selectAll();
+    TypeText(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    Flush();
+}
+
+void Fixture::pickCarbonation(int row, int entry)
+{
+    selectCell(row, rebound::PositionGridModel::kCarbonationColumn);
+    QComboBox *combo = grid()->findChild<QComboBox *>(QStringLiteral("cbDepth_Selected"));
+    QVERIFY2(combo && combo->isVisible(), "no carbonation drop-down");
+    combo->setCurrentIndex(entry);
+    emit combo->activated(entry);
+    Flush();
+}
+
+} // namespace uitest

@@ -1,5 +1,9 @@
 #include "area_grid_view.h"
 
+#include "grid_entry.h"
+
+#include <QKeyEvent>
+
 namespace rebound {
 
 void AreaGridView::focusInEvent(QFocusEvent *event)
@@ -10,6 +14,69 @@ void AreaGridView::focusInEvent(QFocusEvent *event)
     }
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+}
+
+void AreaGridView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste) && state() != EditingState) {
+        emit pasteRequested();
+        event->accept();
+        return;
+    }
+    // While an editor is open, its Enter reaches the view as well; the
+    // editor's own close moves on then.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && state() != EditingState) {
+        moveToReading(1);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+QModelIndex AreaGridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // Tab and Shift+Tab on a selected cell.
+    if (action == MoveNext || action == MovePrevious) {
+        const QModelIndex next = NextReadingCell(*model(), currentIndex(), action == MoveNext ? 1 : -1);
+        return next.isValid() ? next : currentIndex();
+    }
+    return QTableView::moveCursor(action, modifiers);
+}
+
+bool AreaGridView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    if (!QTableView::edit(index, trigger, event))
+        return false;
+    editing_ = index;
+    return true;
+}
+
+void AreaGridView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Enter in an editor closes it with SubmitModelCache, Tab and Shift+Tab
+    // with EditNextItem and EditPreviousItem. Selecting another cell closes
+    // the editor as well, after the current cell has changed: that one
+    // stays where the user put it.
+    int step = 0;
+    if (hint == QAbstractItemDelegate::SubmitModelCache || hint == QAbstractItemDelegate::EditNextItem)
+        step = 1;
+    else if (hint == QAbstractItemDelegate::EditPreviousItem)
+        step = -1;
+    const bool from_key = step != 0 && editing_.isValid() && editing_ == currentIndex();
+    editing_ = QPersistentModelIndex();
+    QTableView::closeEditor(editor, from_key ? QAbstractItemDelegate::NoHint : hint);
+    if (from_key)
+        moveToReading(step);
+}
+
+void AreaGridView::moveToReading(int step)
+{
+    const QModelIndex next = NextReadingCell(*model(), currentIndex(), step);
+    if (!next.isValid())
+        return;
+    setCurrentIndex(next);
+    scrollTo(next);
 }
 
 } // namespace rebound

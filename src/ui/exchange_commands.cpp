@@ -63,6 +63,11 @@ void ExchangeCommands::act_import_componentExecute()
     const QStringList paths = window_.prompter().openFiles(DeviceFilter());
     if (paths.isEmpty())
         return;
+    ImportFiles(paths);
+}
+
+void ExchangeCommands::ImportFiles(const QStringList &paths)
+{
     try {
         importFiles(paths);
     } catch (const std::bad_alloc &) {

@@ -16,6 +16,9 @@ public:
     // Appends one zone per chosen file, in the dialog's order; the first
     // file that cannot be imported stops the import with a message.
     void act_import_componentExecute();
+    // The import once the files are known (the dialog's, or files dropped
+    // on the window).
+    void ImportFiles(const QStringList &paths);
 
 private:
     void importFiles(const QStringList &paths);

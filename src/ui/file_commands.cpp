@@ -108,16 +108,29 @@ void FileCommands::FileOpen1Execute()
     const QString path = window_.prompter().openFile(ProjectFilter());
     if (path.isEmpty())
         return;
+    load(path);
+}
+
+bool FileCommands::OpenProjectFile(const QString &path)
+{
+    if (window_.HasUnsavedChanges() && !offerToSave())
+        return false;
+    return load(path);
+}
+
+bool FileCommands::load(const QString &path)
+{
     // The reader changes the project only when the whole file has been read:
     // a failure leaves the open project and its name as they were.
     const IoResult loaded = window_.project().Load(path.toStdString());
     if (!loaded.ok) {
         window_.prompter().inform(Reason(QStringLiteral("工程文件[%1]导入失败！").arg(path), loaded.message));
-        return;
+        return false;
     }
     window_.setFileName(path);
     window_.RefreshAll();
     window_.MarkSaved();
+    return true;
 }
 
 void FileCommands::FileSave1Execute()

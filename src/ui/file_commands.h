@@ -24,6 +24,10 @@ public:
     void FileSave1Execute();
     void FileSaveAs1Execute();
     void FileExit1Execute();
+    // Opens the project file at `path` as Open does once its dialog has
+    // given the path (the unsaved-work question comes first): the recent
+    // files and a file dropped on the window. True when it was read.
+    bool OpenProjectFile(const QString &path);
     // Asked when the window is about to close: false keeps it open.
     bool MayClose();
 
@@ -35,6 +39,7 @@ public:
 
 private:
     SaveOutcome writeTo(QString &failure);
+    bool load(const QString &path);
     // "是否保存当前工程？": true to go on (the project was saved or the user
     // chose not to save it), false to stop.
     bool offerToSave();

@@ -19,7 +19,9 @@
 #include "prompter.h"
 #include "random_seed_dialog.h"
 #include "report_commands.h"
+#include "strength_chart.h"
 #include "trace.h"
+#include "window_extras.h"
 #include "zone_commands.h"
 #include "zone_list_model.h"
 
@@ -88,6 +90,7 @@ MainWindow::MainWindow(const LocaleDates &dates, Prompter &prompter, Rebound_Tes
     project_.AddDefaultComponent();
     RefreshAll();
     MarkSaved();
+    extras_ = std::make_unique<WindowExtras>(*this);
 }
 
 MainWindow::~MainWindow()
@@ -171,7 +174,8 @@ void MainWindow::buildLayout()
     right->setObjectName(QStringLiteral("Splitter3"));
     right->setHandleWidth(6);
     right->addWidget(zone_area);
-    right->addWidget(sg_areas_);
+    strength_chart_ = new StrengthChart;
+    right->addWidget(GridAndChartTabs(sg_areas_, strength_chart_));
     right->setStretchFactor(0, 0);
     right->setStretchFactor(1, 1);
     right->setSizes({96, 500});
@@ -292,11 +296,13 @@ void MainWindow::RefreshAreaGrid()
 void MainWindow::RefreshProjectPanel()
 {
     project_panel_->refresh(project_);
+    emit resultsShown();
 }
 
 void MainWindow::RefreshProjectResults()
 {
     project_panel_->refreshResults(project_);
+    emit resultsShown();
 }
 
 void MainWindow::CommitProjectPanel()
@@ -443,6 +449,7 @@ std::string MainWindow::snapshot() const
 void MainWindow::MarkSaved()
 {
     saved_snapshot_ = snapshot();
+    emit markedSaved();
 }
 
 bool MainWindow::HasUnsavedChanges() const

@@ -31,6 +31,8 @@ class Prompter;
 class RandomSeedDialog;
 class Rebound_Tester_Config;
 class ReportCommands;
+class StrengthChart;
+class WindowExtras;
 class ZoneCommands;
 class ZoneListModel;
 
@@ -49,7 +51,11 @@ public:
     // ---- state the commands share
     ReboundFile &project() { return project_; }
     const QString &file_name() const { return file_name_; }
-    void setFileName(const QString &name) { file_name_ = name; }
+    void setFileName(const QString &name)
+    {
+        file_name_ = name;
+        emit fileNameChanged();
+    }
     // The zone list row whose zone the panel and the grid show; −1 for none.
     int current_item() const { return current_item_; }
     ComponentInfo *currentZone();
@@ -91,9 +97,20 @@ public:
     QTableView *areaGrid() const { return sg_areas_; }
     ZoneListModel *zoneListModel() const { return zone_model_; }
     PositionGridModel *gridModel() const { return grid_model_; }
+    StrengthChart *strengthChart() const { return strength_chart_; }
+    FileCommands &fileCommands() { return *file_commands_; }
+    ExchangeCommands &exchangeCommands() { return *exchange_; }
 
     // Runs a command so that no failure escapes into the event loop.
     template <typename Command> void run(Command &&command);
+
+signals:
+    // The header panel has shown the unit results anew (New, Open, a
+    // calculation).
+    void resultsShown();
+    void fileNameChanged();
+    // The project as it is now is what its file holds.
+    void markedSaved();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -136,6 +153,7 @@ private:
     ZoneListModel *zone_model_ = nullptr;
     PositionGridModel *grid_model_ = nullptr;
     EditActions *edit_actions_ = nullptr;
+    StrengthChart *strength_chart_ = nullptr;
 
     std::unique_ptr<FileCommands> file_commands_;
     std::unique_ptr<ZoneCommands> zone_commands_;
@@ -143,6 +161,9 @@ private:
     std::unique_ptr<CalculationCommand> calculation_;
     std::unique_ptr<ExchangeCommands> exchange_;
     std::unique_ptr<ReportCommands> reports_;
+    // Chart, spreadsheet export, recent files, drops, status widgets, grid
+    // paste; last, so it goes first.
+    std::unique_ptr<WindowExtras> extras_;
 };
 
 } // namespace rebound

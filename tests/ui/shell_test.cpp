@@ -125,7 +125,8 @@ private slots:
         QCOMPARE(texts(menus[1]->menu()->actions()), (QStringList{"剪切(&T)", "复制(&C)", "粘贴(&P)"}));
         QCOMPARE(texts(menus[2]->menu()->actions()),
                  (QStringList{"新建构件(&C)", "导入构件(&I)", "导出构件(&E)", "删除构件(&D)", "|", "新建测区(&A)",
-                              "删除测区(&R)", "新建随机测区", "|", "计算构件(&S)"}));
+                              "删除测区(&R)", "新建随机测区", "|", "计算构件(&S)", "|", "导出电子表格(.xlsx)…",
+                              "导出CSV…", "导出图表PNG…"}));
         QCOMPARE(texts(menus[3]->menu()->actions()), (QStringList{"关于(&A)"}));
         QCOMPARE(menus[0]->statusTip(), QStringLiteral("File related commands"));
 
@@ -182,10 +183,10 @@ private slots:
         auto *copy = w.findChild<QAction *>("EditCopy1");
         auto *paste = w.findChild<QAction *>("EditPaste1");
 
-        // The grid itself is no edit field.
+        // The grid itself is no edit field; it takes pasted readings.
         f.grid()->setFocus();
         Flush();
-        QVERIFY(!cut->isEnabled() && !copy->isEnabled() && !paste->isEnabled());
+        QVERIFY(!cut->isEnabled() && !copy->isEnabled() && paste->isEnabled());
 
         auto *name = w.findChild<QLineEdit *>("txt_project_address");
         name->setFocus();

@@ -272,6 +272,27 @@ private slots:
         }
     }
 
+    void readingStillInItsEditorIsSaved()
+    {
+        Fixture f;
+        f.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window()));
+        f.grid()->setFocus();
+        const QModelIndex cell = f.grid()->model()->index(0, 2);
+        f.grid()->setCurrentIndex(cell);
+        f.grid()->edit(cell);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("47"));
+        // Pressing the Save button leaves the editor open.
+        f.prompter.save_answers << f.path("pending.prj");
+        f.trigger("FileSave1");
+        const rebound::FixedDateProvider today("2026/12/11");
+        rebound::ReboundFile read(today);
+        QVERIFY(read.Load(f.path("pending.prj").toStdString()).ok);
+        QCOMPARE(int(read.GetComponent(0)->areas[0].readings[1]), 47);
+    }
+
     void exitClosesTheWindow()
     {
         Fixture f;

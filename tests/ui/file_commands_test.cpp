@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(f.list()->model()->rowCount(), 2);
     }
 
-    void unsavedWorkIsOfferedBeforeOpenAndClose()
+    void untouchedProjectIsNotOffered()
     {
         Fixture f;
         // Untouched: neither Open nor Close asks.

@@ -28,4 +28,3 @@ BENCHMARK(BM_RecalculateProject)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();

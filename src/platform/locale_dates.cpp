@@ -39,8 +39,14 @@ LocaleDates::LocaleDates(const QLocale &locale, Clock clock) : locale_(locale), 
 
 TansyString LocaleDates::Today() const
 {
-    const GbkEncoding encoded = Utf8ToGbk(formatShort(clock_()).toStdString());
-    return encoded.ok ? encoded.bytes : TansyString(clock_().toString(Qt::ISODate).toStdString());
+    const QDate today = clock_();
+    if (today != cached_day_ || !cached_day_.isValid()) {
+        // A locale whose date text GBK cannot hold falls back to the ISO form.
+        const GbkEncoding encoded = Utf8ToGbk(formatShort(today).toStdString());
+        cached_text_ = encoded.ok ? encoded.bytes : TansyString(today.toString(Qt::ISODate).toStdString());
+        cached_day_ = today;
+    }
+    return cached_text_;
 }
 
 QString LocaleDates::formatShort(const QDate &date) const

@@ -34,6 +34,10 @@ public:
 private:
     QLocale locale_;
     Clock clock_;
+    // Every new zone asks for today's text; loading a large project builds
+    // thousands of them, so the text is kept for the day it was made for.
+    mutable QDate cached_day_;
+    mutable TansyString cached_text_;
     QString short_format_;
     QChar separator_;
 };

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace rebound;
@@ -151,16 +152,34 @@ TEST(AtomicFile, UnwritablePlacesAreReported)
 
 TEST(AtomicFile, ReadOnlyDirectoryLeavesTheOldFileIntact)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only directories";
     TempDir dir;
     const std::string path = dir / "p.prj";
     WriteFileBytes(path, "old");
+    ::chmod(path.c_str(), 0644);
     ::chmod(dir.path().c_str(), 0555);
-    const IoResult written = WriteFileAtomically(path, "new");
-    ::chmod(dir.path().c_str(), 0755);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(written.message, "无法保存文件[" + path + "]：没有访问权限");
+
+    // Root writes into read-only directories; the attempt then runs in a
+    // child that has given up root, as an ordinary user would.
+    auto attempt = [&path]() {
+        const IoResult written = WriteFileAtomically(path, "new");
+        return !written && written.message == "无法保存文件[" + path + "]：没有访问权限";
+    };
+    bool refused;
+    if (::geteuid() == 0) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+            ::_exit(dropped && attempt() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        refused = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    } else {
+        refused = attempt();
+    }
+    ::chmod(dir.path().c_str(), 0700);
+    EXPECT_TRUE(refused);
     EXPECT_EQ(ReadFileBytes(path), "old");
     EXPECT_EQ(EntryCount(dir.path()), 1u);
 }

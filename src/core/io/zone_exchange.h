@@ -26,6 +26,12 @@ ZoneFileKind ZoneFileKindOf(const std::string &path);
 // as given).
 IoResult ExportZone(const ComponentInfo &zone, const std::string &path);
 
+// Reads the exchange or instrument file at `path` (by its extension) into
+// `zone`, as it stands in the file: an instrument file's zone keeps the
+// default examine_date. On failure `zone` is unchanged and the message
+// names the file and the reason ("文件[PATH]已损坏：…" for a damaged file).
+IoResult ReadZoneFile(const std::string &path, ComponentInfo &zone, const TraceSink &trace = {});
+
 // Reads the exchange or instrument file at `path` into `zone`. An
 // instrument file's zone gets `instrument_test_date` as its examine_date
 // (the caller finds the file's creation date before reading). On failure

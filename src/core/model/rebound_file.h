@@ -2,6 +2,7 @@
 // The project model: a project (ReboundFile) owns its test zones
 // (ComponentInfo), each zone owns its test positions (AreaData).
 
+#include "io/io_result.h"
 #include "io/trace_sink.h"
 #include "model/date_provider.h"
 #include "model/tansy_string.h"
@@ -17,7 +18,6 @@ namespace rebound {
 
 class BinaryReader;
 class BinaryWriter;
-struct IoResult;
 
 // Mortar kind texts (UTF-8), indexed by ComponentInfo::mortar_kind.
 extern const std::array<const char *, 9> mortar_kind_names;

@@ -193,7 +193,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");  // empty: no file at all
         QTest::newRow("missing") << QByteArray();
-        QTest::newRow("truncated") << QByteArray("\x04\x00\x00\x00ab", 6);
+        QTest::newRow("truncated") << QByteArray("\x04\x00\x00\x00" "ab", 6);
     }
     void failedOpenKeepsTheProjectAndItsName()
     {

@@ -28,6 +28,8 @@
 #include "config/report_config.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QIcon>
@@ -37,6 +39,8 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace rebound {
 
@@ -198,7 +202,8 @@ void MainWindow::buildLayout()
     outer->addWidget(lower);
     outer->setStretchFactor(0, 0);
     outer->setStretchFactor(1, 1);
-    outer->setSizes({197, 600});
+    // The header area is as high as its six lines need, at most 197.
+    outer->setSizes({std::min(197, project_panel_->sizeHint().height() + 4), 600});
     outer->setChildrenCollapsible(false);
     setCentralWidget(outer);
 
@@ -210,7 +215,12 @@ void MainWindow::bindCommands()
 {
     const MainActions &a = *actions_;
     const auto bind = [this](QAction *action, auto handler) {
-        connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+        connect(action, &QAction::triggered, this, [this, handler] {
+            run([this, handler] {
+                CommitCellEditor();
+                handler();
+            });
+        });
     };
     bind(a.FileNew1, [this] { file_commands_->FileNew1Execute(); });
     bind(a.FileOpen1, [this] { file_commands_->FileOpen1Execute(); });
@@ -340,6 +350,13 @@ void MainWindow::SelectComponentRow(int row, AreaSelection area)
     pending_area_selection_ = AreaSelection::Reset;
 }
 
+void MainWindow::CommitCellEditor()
+{
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    if (editor && sg_areas_->viewport()->isAncestorOf(editor))
+        emit sg_areas_->itemDelegate()->commitData(editor);
+}
+
 void MainWindow::ShowAreaCount()
 {
     if (const ComponentInfo *zone = currentZone())
@@ -460,7 +477,10 @@ bool MainWindow::HasUnsavedChanges() const
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     bool may_close = false;
-    run([this, &may_close] { may_close = file_commands_->MayClose(); });
+    run([this, &may_close] {
+        CommitCellEditor();
+        may_close = file_commands_->MayClose();
+    });
     if (!may_close) {
         event->ignore();
         return;

@@ -193,7 +193,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");  // empty: no file at all
         QTest::newRow("missing") << QByteArray();
-        QTest::newRow("truncated") << QByteArray("\x04\x00\x00\x00ab", 6);
+        QTest::newRow("truncated") << QByteArray("\x04\x00\x00\x00" "ab", 6);
     }
     void failedOpenKeepsTheProjectAndItsName()
     {
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(f.list()->model()->rowCount(), 2);
     }
 
-    void unsavedWorkIsOfferedBeforeOpenAndClose()
+    void untouchedProjectIsNotOffered()
     {
         Fixture f;
         // Untouched: neither Open nor Close asks.
@@ -270,6 +270,27 @@ private slots:
             if (Answer(answer) == Answer::Cancel)
                 QVERIFY(f.window().HasUnsavedChanges());
         }
+    }
+
+    void readingStillInItsEditorIsSaved()
+    {
+        Fixture f;
+        f.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window()));
+        f.grid()->setFocus();
+        const QModelIndex cell = f.grid()->model()->index(0, 2);
+        f.grid()->setCurrentIndex(cell);
+        f.grid()->edit(cell);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("47"));
+        // Pressing the Save button leaves the editor open.
+        f.prompter.save_answers << f.path("pending.prj");
+        f.trigger("FileSave1");
+        const rebound::FixedDateProvider today("2026/12/11");
+        rebound::ReboundFile read(today);
+        QVERIFY(read.Load(f.path("pending.prj").toStdString()).ok);
+        QCOMPARE(int(read.GetComponent(0)->areas[0].readings[1]), 47);
     }
 
     void exitClosesTheWindow()

@@ -50,6 +50,7 @@ private slots:
         QTest::newRow("zh_CN") << QLocale(QLocale::Chinese, QLocale::China) << "2016/03/05";
         QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << "2016/03/05";
         QTest::newRow("C") << QLocale::c() << "2016/03/05";
+        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << "2016.03.05";
     }
     void committedDateShowsUnchangedAfterRefresh()
     {

@@ -141,6 +141,7 @@ private slots:
         QCOMPARE(f.listCell(1, 3), QStringLiteral("31.02.x"));
         // The panel is not stuck loading: edits still reach the zone.
         auto *name = f.window().findChild<QLineEdit *>("txt_component_name");
+        name->end(false);
         TypeText(name, QStringLiteral("b"));
         QCOMPARE(f.project().GetComponent(1)->component_name, rebound::TansyString("Z2b"));
         QCOMPARE(f.project().GetComponent(1)->examine_date, rebound::TansyString("31.02.x"));

@@ -26,8 +26,11 @@ void AreaGridView::keyPressEvent(QKeyEvent *event)
     // While an editor is open, its Enter reaches the view as well; the
     // editor's own close moves on then.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && state() != EditingState) {
-        moveToReading(1);
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if ((enter || tab) && state() != EditingState) {
+        const bool back = event->key() == Qt::Key_Backtab || (tab && (event->modifiers() & Qt::ShiftModifier));
+        moveToReading(back ? -1 : 1);
+        // At either end Tab stays in the grid rather than wandering off.
         event->accept();
         return;
     }
@@ -36,7 +39,7 @@ void AreaGridView::keyPressEvent(QKeyEvent *event)
 
 QModelIndex AreaGridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
-    // Tab and Shift+Tab on a selected cell.
+    // The view's own moves to the next and previous item.
     if (action == MoveNext || action == MovePrevious) {
         const QModelIndex next = NextReadingCell(*model(), currentIndex(), action == MoveNext ? 1 : -1);
         return next.isValid() ? next : currentIndex();

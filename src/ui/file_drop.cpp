@@ -83,6 +83,7 @@ bool FileDrop::eventFilter(QObject *watched, QEvent *event)
 
 void FileDrop::handle(const QStringList &paths)
 {
+    window_.CommitCellEditor();
     const DroppedFiles files = DroppedFiles::Sort(paths);
     Prompter &prompter = window_.prompter();
     if (files.projects.size() > 1) {

@@ -49,7 +49,12 @@ WindowExtras::WindowExtras(MainWindow &window)
     act_export_csv_ = MenuAction(&window_, "act_export_csv", "导出CSV…", "导出CSV文件", nullptr);
     act_export_chart_ = MenuAction(&window_, "act_export_chart", "导出图表PNG…", "导出强度图表图片", nullptr);
     const auto bind = [this](QAction *action, void (ExportCommands::*command)()) {
-        connect(action, &QAction::triggered, this, [this, command] { window_.run([this, command] { (exports_.get()->*command)(); }); });
+        connect(action, &QAction::triggered, this, [this, command] {
+            window_.run([this, command] {
+                window_.CommitCellEditor();
+                (exports_.get()->*command)();
+            });
+        });
     };
     bind(act_export_xlsx_, &ExportCommands::act_export_xlsxExecute);
     bind(act_export_csv_, &ExportCommands::act_export_csvExecute);
@@ -89,6 +94,7 @@ WindowExtras::~WindowExtras() = default;
 
 void WindowExtras::openRecent(const QString &path)
 {
+    window_.CommitCellEditor();
     if (!QFileInfo::exists(path)) {
         // Nothing to save the open project for: say so at once and forget it.
         window_.prompter().inform(QStringLiteral("工程文件[%1]导入失败！\n文件不存在，已从最近打开的文件中移除。").arg(path));

@@ -16,6 +16,9 @@ QObject *MakeFileCommandsTest();
 QObject *MakeExchangeTest();
 QObject *MakeCalculationTest();
 QObject *MakeGuardTest();
+QObject *MakeChartExportTest();
+QObject *MakeEntryTest();
+QObject *MakeFileExtrasTest();
 
 int main(int argc, char *argv[])
 {
@@ -25,6 +28,8 @@ int main(int argc, char *argv[])
         {"ZoneTest", MakeZoneTest},         {"GridTest", MakeGridTest},
         {"FileCommandsTest", MakeFileCommandsTest}, {"ExchangeTest", MakeExchangeTest},
         {"CalculationTest", MakeCalculationTest},   {"GuardTest", MakeGuardTest},
+        {"ChartExportTest", MakeChartExportTest},   {"EntryTest", MakeEntryTest},
+        {"FileExtrasTest", MakeFileExtrasTest},
     };
     // "ui_tests GROUP [Qt Test options]" runs one group.
     const char *only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;

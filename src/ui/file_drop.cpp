@@ -46,26 +46,37 @@ FileDrop::FileDrop(MainWindow &window, QObject *parent) : QObject(parent), windo
 {
     window_.setAcceptDrops(true);
     window_.installEventFilter(this);
+    // Text fields take dropped text themselves; files meant for the window
+    // must not end up as a path typed into the header.
+    for (QWidget *child : window_.findChildren<QWidget *>()) {
+        if (child->acceptDrops())
+            child->installEventFilter(this);
+    }
 }
 
 bool FileDrop::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != &window_)
-        return false;
+    // Over the window itself a drag of other things is refused; over a
+    // child that takes drops it is the child's.
+    const bool window = watched == &window_;
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDropEvent *>(event);
         if (DroppedFiles::Sort(LocalFiles(drag->mimeData())).usable())
             drag->acceptProposedAction();
-        else
+        else if (window)
             drag->ignore();
+        else
+            return false;
         return true;
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
         const QStringList paths = LocalFiles(drop->mimeData());
         if (!DroppedFiles::Sort(paths).usable()) {
+            if (!window)
+                return false;
             drop->ignore();
             return true;
         }

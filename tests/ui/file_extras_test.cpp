@@ -100,25 +100,28 @@ QMimeData *Files(const QStringList &paths)
     for (const QString &path : paths)
         urls << QUrl::fromLocalFile(path);
     mime->setUrls(urls);
+    // File managers offer the paths as text as well.
+    mime->setText(paths.join('\n'));
     return mime;
 }
 
-bool DragIsAccepted(Fixture &f, const QStringList &paths)
+// A drag of `paths` entering `target` (the window by default).
+bool DragIsAccepted(Fixture &f, const QStringList &paths, QWidget *target = nullptr)
 {
     std::unique_ptr<QMimeData> mime(Files(paths));
-    QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&f.window(), &enter);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target ? target : &f.window(), &enter);
     return enter.isAccepted();
 }
 
 // A drag enters, then drops (the application routes a drop to the widget
 // the drag entered).
-void Drop(Fixture &f, const QStringList &paths)
+void Drop(Fixture &f, const QStringList &paths, QWidget *target = nullptr)
 {
-    QVERIFY(DragIsAccepted(f, paths));
+    QVERIFY(DragIsAccepted(f, paths, target));
     std::unique_ptr<QMimeData> mime(Files(paths));
-    QDropEvent drop(QPointF(300, 300), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&f.window(), &drop);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target ? target : &f.window(), &drop);
     Flush();
 }
 
@@ -223,11 +226,19 @@ private slots:
         QCOMPARE(f.list()->model()->rowCount(), 3);
         QCOMPARE(f.prompter.file_dialogs, 0);
 
+        // Dropped on a header field, a project still opens and the field
+        // does not get its path.
+        auto *name = f.window().findChild<QLineEdit *>("txt_project_name");
+        WriteProject(f.path("two.prj"), 2);
+        Drop(f, {f.path("two.prj")}, name);
+        QCOMPARE(f.window().file_name(), f.path("two.prj"));
+        QCOMPARE(name->text(), QStringLiteral("新工程"));
+
         // Two projects at once: which one was meant is not guessed.
         f.prompter.clear();
         Drop(f, {f.path("three.PRJ"), f.path("three.PRJ")});
         QCOMPARE(f.prompter.messages.size(), 1);
-        QCOMPARE(f.project().ComponentCount(), 3u);
+        QCOMPARE(f.project().ComponentCount(), 2u);
     }
 
     void droppedZoneFilesAreImportedInOrder()

@@ -78,6 +78,11 @@ StrengthChartData StrengthChartData::FromProject(const ReboundFile &project)
     return data;
 }
 
+QColor BarColor()
+{
+    return QColor(135, 175, 220);
+}
+
 QString ChartTitle(const StrengthChartData &data)
 {
     if (data.categories.isEmpty())
@@ -114,8 +119,8 @@ QChart *BuildStrengthChart(const StrengthChartData &data)
 
     const int zones = static_cast<int>(data.strengths.size());
     auto *bars = new QBarSet(QStringLiteral("测区强度"));
-    bars->setColor(QColor(70, 130, 180));
-    bars->setBorderColor(QColor(50, 95, 135));
+    bars->setColor(BarColor());
+    bars->setBorderColor(BarColor().darker(140));
     // Each bar carries its label's value: the zone strength with the zone
     // panel's two decimals.
     for (double value : data.strengths)
@@ -124,8 +129,10 @@ QChart *BuildStrengthChart(const StrengthChartData &data)
     series->append(bars);
     series->setBarWidth(zones < 4 ? 0.4 : 0.7);
     series->setLabelsVisible(data.calculated && zones <= kMaxLabelledBars);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
-    bars->setLabelColor(Qt::white);
+    // At the foot of the bar, where the lines rarely run; dark on the light
+    // bar, and on the white above a bar too short to hold its label.
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideBase);
+    bars->setLabelColor(QColor(20, 20, 20));
     QFont label_font = bars->labelFont();
     label_font.setBold(true);
     bars->setLabelFont(label_font);

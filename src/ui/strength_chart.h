@@ -7,6 +7,7 @@
 #include "io/io_result.h"
 #include "model/rebound_file.h"
 
+#include <QColor>
 #include <QList>
 #include <QSize>
 #include <QStringList>
@@ -33,6 +34,7 @@ struct StrengthChartData {
     static StrengthChartData FromProject(const ReboundFile &project);
 };
 
+QColor BarColor();
 // Texts of the legend entries and the title.
 QString ChartTitle(const StrengthChartData &data);
 QString MeanLineName(double value);

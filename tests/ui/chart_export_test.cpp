@@ -179,13 +179,13 @@ private slots:
         QCOMPARE(f.prompter.filters, QStringList{QStringLiteral("PNG图片(*.png)")});
         QImage image(f.path("chart.png"), "PNG");
         QCOMPARE(image.size(), rebound::StrengthChart::kExportSize);
-        // The bars are drawn: their blue is in the picture.
-        bool blue = false;
-        for (int y = 0; y < image.height() && !blue; y += 4) {
-            for (int x = 0; x < image.width() && !blue; x += 4)
-                blue = image.pixelColor(x, y) == QColor(70, 130, 180);
+        // The bars are drawn: their colour is in the picture.
+        bool bar = false;
+        for (int y = 0; y < image.height() && !bar; y += 4) {
+            for (int x = 0; x < image.width() && !bar; x += 4)
+                bar = image.pixelColor(x, y) == rebound::BarColor();
         }
-        QVERIFY(blue);
+        QVERIFY(bar);
 
         f.prompter.save_answers << f.path("no/such/dir/chart.png");
         f.trigger("act_export_chart");

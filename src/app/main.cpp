@@ -1,0 +1,30 @@
+// The program entry: the working directory becomes the base directory of the
+// report configuration first, then the application and its windows start.
+
+#include "app_texts.h"
+#include "app_windows.h"
+#include "config/report_config.h"
+#include "locale_dates.h"
+#include "qt_prompter.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char *argv[])
+{
+    // The process's working directory, not the executable's.
+    rebound::Rebound_Tester_Config config;
+    config.SetBaseDir(QDir::currentPath().toStdString());
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(rebound::ApplicationTitle());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+
+    const rebound::LocaleDates dates(QLocale::system());
+    rebound::QtPrompter prompter;
+    rebound::AppWindows windows(dates, prompter, config);
+    prompter.setParentWidget(&windows.main);
+
+    windows.main.showMaximized();
+    return QApplication::exec();
+}

@@ -1,0 +1,36 @@
+#include "ui_fixture.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace uitest {
+
+void Fixture::typeIntoCell(int row, int column, const QString &text)
+{
+    const QModelIndex index = grid()->model()->index(row, column);
+    grid()->setCurrentIndex(index);
+    grid()->edit(index);
+    QLineEdit *editor = nullptr;
+    for (QLineEdit *candidate : grid()->viewport()->findChildren<QLineEdit *>()) {
+        if (candidate->isVisible())
+            editor = candidate;
+    }
+    QVERIFY2(editor, "no cell editor opened");
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+}
+
+void Fixture::pickCarbonation(int row, int entry)
+{
+    selectCell(row, rebound::PositionGridModel::kCarbonationColumn);
+    QComboBox *combo = grid()->findChild<QComboBox *>(QStringLiteral("cbDepth_Selected"));
+    QVERIFY2(combo && combo->isVisible(), "no carbonation drop-down");
+    combo->setCurrentIndex(entry);
+    emit combo->activated(entry);
+    QApplication::processEvents();
+}
+
+} // namespace uitest

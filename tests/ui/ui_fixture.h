@@ -1,0 +1,70 @@
+#pragma once
+// A started program for the tests: the real windows with a scripted
+// prompter, a fixed "today", and the report configuration in a temporary
+// base directory.
+
+#include "app_windows.h"
+#include "config/report_config.h"
+#include "locale_dates.h"
+#include "main_window.h"
+#include "position_grid_model.h"
+#include "scripted_prompter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace uitest {
+
+inline const QDate kToday(2026, 12, 11);
+
+class Fixture {
+public:
+    explicit Fixture(const QLocale &locale = QLocale(QLocale::Chinese, QLocale::China))
+        : dates(locale, [] { return kToday; })
+    {
+        config.SetBaseDir(dir.path().toStdString());
+        windows = std::make_unique<rebound::AppWindows>(dates, prompter, config);
+        window().show();
+    }
+
+    rebound::MainWindow &window() { return windows->main; }
+    rebound::ReboundFile &project() { return window().project(); }
+    QTableView *grid() { return window().areaGrid(); }
+    QTableView *list() { return window().componentList(); }
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    // Runs an action as a menu pick does.
+    void trigger(const char *name)
+    {
+        QAction *action = window().findChild<QAction *>(QString::fromLatin1(name));
+        QVERIFY2(action, name);
+        action->trigger();
+        QApplication::processEvents();
+    }
+
+    // Types `text` into a grid cell through the cell editor and commits it
+    // with Enter, as a person does.
+    void typeIntoCell(int row, int column, const QString &text);
+    // Selects a cell as a click does.
+    void selectCell(int row, int column)
+    {
+        grid()->setCurrentIndex(grid()->model()->index(row, column));
+        QApplication::processEvents();
+    }
+    // Picks a carbonation entry in the drop-down over the cell.
+    void pickCarbonation(int row, int entry);
+    QString cell(int row, int column) { return grid()->model()->index(row, column).data().toString(); }
+    QString listCell(int row, int column) { return list()->model()->index(row, column).data().toString(); }
+
+    QTemporaryDir dir;
+    rebound::LocaleDates dates;
+    ScriptedPrompter prompter;
+    rebound::Rebound_Tester_Config config;
+    std::unique_ptr<rebound::AppWindows> windows;
+};
+
+} // namespace uitest

@@ -2,6 +2,8 @@
 // Zone export to an exchange file and zone import from exchange and
 // instrument files.
 
+#include <QStringList>
+
 namespace rebound {
 
 class MainWindow;

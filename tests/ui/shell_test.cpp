@@ -9,6 +9,8 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -160,14 +162,6 @@ private slots:
         QCOMPARE(about->findChild<QLabel *>("Version")->text(), QStringLiteral("v 1.2  20161223"));
         const QString comments = about->findChild<QLabel *>("Comments")->text();
         QVERIFY(comments.contains(QStringLiteral("砂浆")) && comments.contains(QStringLiteral("1.0.0.1")));
-    }
-
-    void reportCommandsSayTheyAreNotThereYet()
-    {
-        Fixture f;
-        for (const char *name : {"act_print", "act_print_preview", "T1"})
-            f.trigger(name);
-        QCOMPARE(f.prompter.messages, QStringList(3, QStringLiteral("报表功能尚未提供。")));
     }
 
     void editCommandsFollowTheFocusedField()

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -25,6 +26,10 @@ int main(int argc, char *argv[])
     rebound::AppWindows windows(dates, prompter, config);
     prompter.setParentWidget(&windows.main);
 
+    // Maximized; where no window manager maximizes it, it still fills the
+    // screen's work area.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        windows.main.setGeometry(screen->availableGeometry());
     windows.main.showMaximized();
     return QApplication::exec();
 }

@@ -64,8 +64,12 @@ QString LocaleDates::formatPicked(const QDate &date) const
 QDate LocaleDates::parse(const QString &text) const
 {
     const QString trimmed = text.trimmed();
-    for (const char *pattern : {"yyyy/M/d", "yyyy-M-d"}) {
-        const QDate date = QDate::fromString(trimmed, QString::fromLatin1(pattern));
+    // A picked date carries the locale's separator, which need not be "/"
+    // or "-" (de_DE writes 2009.03.14).
+    QString picked = QStringLiteral("yyyy/M/d");
+    picked.replace(QLatin1Char('/'), separator_);
+    for (const QString &pattern : {QStringLiteral("yyyy/M/d"), QStringLiteral("yyyy-M-d"), picked}) {
+        const QDate date = QDate::fromString(trimmed, pattern);
         if (date.isValid())
             return date;
     }

@@ -27,7 +27,8 @@ public:
     QString formatShort(const QDate &date) const;
     // "yyyy/MM/dd" with the locale's separator, as a picked date is stored.
     QString formatPicked(const QDate &date) const;
-    // Tries "yyyy/MM/dd" (with "/" or "-") first, then the short format.
+    // Tries "yyyy/MM/dd" (with "/", "-" or the locale's separator) first,
+    // then the short format.
     // An invalid date when the text is neither.
     QDate parse(const QString &text) const;
 

@@ -78,7 +78,10 @@ QLineEdit *ComponentPanel::readOnly(const char *name)
     auto *edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setReadOnly(true);
-    edit->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
+    // Read-only fields take the panel's colour.
+    QPalette colours = edit->palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+    edit->setPalette(colours);
     return edit;
 }
 

@@ -3,6 +3,7 @@
 #include "app_texts.h"
 #include "command_guard.h"
 #include "io/file_names.h"
+#include "io/io_result.h"
 #include "main_window.h"
 #include "prompter.h"
 

@@ -67,6 +67,8 @@ void GbkLineEdit::showText(const QString &text)
 {
     validator_->setAccepted(text);
     setText(text);
+    // A long text shows its beginning, not its end.
+    setCursorPosition(0);
 }
 
 } // namespace rebound

@@ -2,6 +2,7 @@
 
 #include "about_box.h"
 #include "app_texts.h"
+#include "area_grid_view.h"
 #include "calculation_command.h"
 #include "carbonation_delegate.h"
 #include "component_panel.h"
@@ -27,6 +28,8 @@
 #include "config/report_config.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QIcon>
@@ -37,6 +40,8 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace rebound {
 
@@ -83,14 +88,26 @@ MainWindow::MainWindow(const LocaleDates &dates, Prompter &prompter, Rebound_Tes
     reports_ = std::make_unique<ReportCommands>(*this);
     bindCommands();
 
-    // The report settings come from their file before anything is shown.
-    config_.ReadConfig();
+    // The report settings come from their file before anything is shown; a
+    // missing or unreadable file gives the defaults (written anew) and is
+    // not a reason to bother the user at start-up.
+    (void)config_.ReadConfig();
     project_.AddDefaultComponent();
     RefreshAll();
     MarkSaved();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The base class tears the views down after the project is gone; an
+    // open cell editor would commit into it. Leave the views nothing to
+    // show or write.
+    closing_ = true;
+    delete edit_actions_;
+    edit_actions_ = nullptr;
+    grid_model_->showZone(-1);
+    zone_model_->clear();
+}
 
 void MainWindow::attachDialogs(AboutBox *about, RandomSeedDialog *seed)
 {
@@ -150,7 +167,7 @@ void MainWindow::buildLayout()
     zone_area->setMinimumHeight(40);
 
     grid_model_ = new PositionGridModel(project_, this);
-    sg_areas_ = new QTableView;
+    sg_areas_ = new AreaGridView;
     sg_areas_->setObjectName(QStringLiteral("sg_areas"));
     sg_areas_->setModel(grid_model_);
     sg_areas_->setItemDelegate(new CarbonationDelegate(sg_areas_));
@@ -195,7 +212,8 @@ void MainWindow::buildLayout()
     outer->addWidget(lower);
     outer->setStretchFactor(0, 0);
     outer->setStretchFactor(1, 1);
-    outer->setSizes({197, 600});
+    // The header area is as high as its six lines need, at most 197.
+    outer->setSizes({std::min(197, project_panel_->sizeHint().height() + 4), 600});
     outer->setChildrenCollapsible(false);
     setCentralWidget(outer);
 
@@ -207,7 +225,12 @@ void MainWindow::bindCommands()
 {
     const MainActions &a = *actions_;
     const auto bind = [this](QAction *action, auto handler) {
-        connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+        connect(action, &QAction::triggered, this, [this, handler] {
+            run([this, handler] {
+                CommitCellEditor();
+                handler();
+            });
+        });
     };
     bind(a.FileNew1, [this] { file_commands_->FileNew1Execute(); });
     bind(a.FileOpen1, [this] { file_commands_->FileOpen1Execute(); });
@@ -335,6 +358,13 @@ void MainWindow::SelectComponentRow(int row, AreaSelection area)
     pending_area_selection_ = AreaSelection::Reset;
 }
 
+void MainWindow::CommitCellEditor()
+{
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    if (editor && sg_areas_->viewport()->isAncestorOf(editor))
+        emit sg_areas_->itemDelegate()->commitData(editor);
+}
+
 void MainWindow::ShowAreaCount()
 {
     if (const ComponentInfo *zone = currentZone())
@@ -360,12 +390,17 @@ void MainWindow::lvComponentsSelectItem()
     } loaded{zone_loading_};
     component_panel_->fill(*zone);
     current_item_ = row;
-    // A position selected in another zone names nothing here.
-    if (!keep_area)
-        selected_area_ = -1;
     RefreshAreaGrid();
-    if (keep_area && selected_area_ >= 0 && selected_area_ < grid_model_->rowCount())
+    // A position selected in another zone names nothing here: no cell is
+    // current (the grid may have made its first cell current when its
+    // editor closed).
+    if (keep_area && selected_area_ >= 0 && selected_area_ < grid_model_->rowCount()) {
         sg_areas_->setCurrentIndex(grid_model_->index(selected_area_, selected_column_));
+    } else {
+        sg_areas_->selectionModel()->clear();
+        if (!keep_area)
+            selected_area_ = -1;
+    }
 }
 
 void MainWindow::lvComponentsChange(int row, bool ticked)
@@ -378,7 +413,8 @@ void MainWindow::lvComponentsChange(int row, bool ticked)
 
 void MainWindow::sg_areasSelectCell(const QModelIndex &current)
 {
-    if (!current.isValid())
+    // Cells made current while a zone is being shown are no user's choice.
+    if (!current.isValid() || zone_loading_)
         return;
     selected_area_ = current.row();
     selected_column_ = current.column();
@@ -460,7 +496,10 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     bool may_close = false;
-    run([this, &may_close] { may_close = file_commands_->MayClose(); });
+    run([this, &may_close] {
+        CommitCellEditor();
+        may_close = file_commands_->MayClose();
+    });
     if (!may_close) {
         event->ignore();
         return;

@@ -87,6 +87,9 @@ public:
     void SelectComponentRow(int row, AreaSelection area = AreaSelection::Reset);
     // txt_area_number := the current zone's position count.
     void ShowAreaCount();
+    // Stores what the grid's open cell editor holds, as Enter would: a
+    // command (a tool button takes no focus) must not miss a typed reading.
+    void CommitCellEditor();
 
     // ---- unsaved work
     // The project as it is now is what its file holds (after New, Open, Save).

@@ -125,8 +125,9 @@ QLineEdit *ProjectPanel::addResult(const char *name, int width)
     edit->setReadOnly(true);
     edit->setFixedWidth(width);
     // Read-only fields take the panel's colour.
-    edit->setBackgroundRole(QPalette::Window);
-    edit->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
+    QPalette colours = edit->palette();
+    colours.setColor(QPalette::Base, colours.color(QPalette::Window));
+    edit->setPalette(colours);
     return edit;
 }
 

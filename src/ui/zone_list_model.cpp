@@ -21,6 +21,13 @@ void ZoneListModel::refill()
     endResetModel();
 }
 
+void ZoneListModel::clear()
+{
+    beginResetModel();
+    ticks_.clear();
+    endResetModel();
+}
+
 void ZoneListModel::rowChanged(int row)
 {
     if (row >= 0 && row < rowCount())

@@ -18,6 +18,8 @@ public:
 
     // Rebuilds every row from the project.
     void refill();
+    // No rows at all.
+    void clear();
     // Shows again what row `row` holds after its zone changed.
     void rowChanged(int row);
     bool tick(int row) const;

@@ -49,4 +49,8 @@ TEST(LocaleDates, ParsesStoredFormsThenShortFormat)
         EXPECT_FALSE(dates.parse(QString()).isValid());
     }
     EXPECT_EQ(Pinned("en_US").parse(QStringLiteral("12/31/2016")), QDate(2016, 12, 31));
+    // A picked date reads back with any locale's separator.
+    const LocaleDates german = Pinned("de_DE");
+    EXPECT_EQ(german.parse(german.formatPicked(QDate(2009, 3, 14))), QDate(2009, 3, 14));
+    EXPECT_EQ(german.parse(QString::fromStdString(german.Today())), QDate(2009, 3, 14));
 }

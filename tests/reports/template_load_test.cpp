@@ -42,6 +42,12 @@ struct BadTemplate {
   const char* reason;
 };
 
+QByteArray ManyRows(int rows) {
+  QByteArray xml = "<report><page-header>\n";
+  for (int i = 0; i < rows; ++i) xml += "<row><cell/></row>";
+  return xml + "</page-header></report>";
+}
+
 // Line numbers count from the first line of each text.
 const BadTemplate kBadTemplates[] = {
     {"undeclared field", "<report>\n<fields><field name=\"甲\"/></fields>\n<report-header><row><cell>a {乙}</cell></row></report-header>\n</report>",
@@ -85,6 +91,7 @@ const BadTemplate kBadTemplates[] = {
     {"document type declaration",
      "<?xml version=\"1.0\"?>\n<!DOCTYPE r [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>\n<report/>",
      2, 0, "DTD"},
+    {"too many rows", ManyRows(1001), 2, 0, "最多 1000 行"},
     {"huge span", "<report><page-header><row>\n<cell colspan=\"999999999\"/></row></page-header></report>", 2, 0,
      "colspan"},
 };

@@ -20,7 +20,7 @@ void TypeProjectName(Fixture &f, const QString &name)
 {
     auto *edit = f.window().findChild<QLineEdit *>("txt_project_name");
     edit->selectAll();
-    QTest::keyClicks(edit, name);
+    TypeText(edit, name);
 }
 
 QString StoredName(const QString &path)
@@ -170,7 +170,7 @@ private slots:
         f.project().project_class = 1;
         f.project().assessed_strength = 4.56f;
         f.project().AddDefaultComponent();
-        f.project().GetComponent(1)->component_name = "B";
+        f.project().GetComponent(1)->component_name = rebound::TansyString("B");
         f.prompter.save_answers << f.path("two.prj");
         f.trigger("FileSave1");
 
@@ -193,7 +193,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");  // empty: no file at all
         QTest::newRow("missing") << QByteArray();
-        QTest::newRow("truncated") << QByteArray("\x04\x00\x00\x00ab", 6);
+        QTest::newRow("truncated") << QByteArray("\x04\x00\x00\x00" "ab", 6);
     }
     void failedOpenKeepsTheProjectAndItsName()
     {
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(f.list()->model()->rowCount(), 2);
     }
 
-    void unsavedWorkIsOfferedBeforeOpenAndClose()
+    void untouchedProjectIsNotOffered()
     {
         Fixture f;
         // Untouched: neither Open nor Close asks.
@@ -270,6 +270,27 @@ private slots:
             if (Answer(answer) == Answer::Cancel)
                 QVERIFY(f.window().HasUnsavedChanges());
         }
+    }
+
+    void readingStillInItsEditorIsSaved()
+    {
+        Fixture f;
+        f.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window()));
+        f.grid()->setFocus();
+        const QModelIndex cell = f.grid()->model()->index(0, 2);
+        f.grid()->setCurrentIndex(cell);
+        f.grid()->edit(cell);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("47"));
+        // Pressing the Save button leaves the editor open.
+        f.prompter.save_answers << f.path("pending.prj");
+        f.trigger("FileSave1");
+        const rebound::FixedDateProvider today("2026/12/11");
+        rebound::ReboundFile read(today);
+        QVERIFY(read.Load(f.path("pending.prj").toStdString()).ok);
+        QCOMPARE(int(read.GetComponent(0)->areas[0].readings[1]), 47);
     }
 
     void exitClosesTheWindow()

@@ -32,8 +32,8 @@ private slots:
         auto *name = f.window().findChild<QLineEdit *>("txt_project_name");
         auto *part = f.window().findChild<QLineEdit *>("Edit_CeshiBuwei");
         name->selectAll();
-        QTest::keyClicks(name, QStringLiteral("教学楼"));
-        QTest::keyClicks(part, QStringLiteral("二层墙体"));
+        TypeText(name, QStringLiteral("教学楼"));
+        TypeText(part, QStringLiteral("二层墙体"));
         QCOMPARE(rebound::GbkToUtf8(f.project().project_name), std::string("新工程"));
         QVERIFY(f.window().HasUnsavedChanges());
 
@@ -50,6 +50,7 @@ private slots:
         QTest::newRow("zh_CN") << QLocale(QLocale::Chinese, QLocale::China) << "2016/03/05";
         QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates) << "2016/03/05";
         QTest::newRow("C") << QLocale::c() << "2016/03/05";
+        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany) << "2016.03.05";
     }
     void committedDateShowsUnchangedAfterRefresh()
     {
@@ -118,7 +119,7 @@ private slots:
         // Editing such a field is still possible.
         auto *design = f.window().findChild<QLineEdit *>("txt_design_unit");
         design->end(false);
-        QTest::keyClicks(design, QStringLiteral("院"));
+        TypeText(design, QStringLiteral("院"));
         QVERIFY(f.prompter.messages.isEmpty());
         f.window().CommitProjectPanel();
         QVERIFY(rebound::GbkToUtf8(f.project().design_unit).ends_with("院"));
@@ -128,9 +129,9 @@ private slots:
     {
         Fixture f;
         auto *address = f.window().findChild<QLineEdit *>("txt_project_address");
-        QTest::keyClicks(address, QStringLiteral("北京"));
-        QTest::keyClicks(address, QStringLiteral("한"));
-        QApplication::processEvents();
+        TypeText(address, QStringLiteral("北京"));
+        TypeText(address, QStringLiteral("한"));
+        Flush();
         QCOMPARE(address->text(), QStringLiteral("北京"));
         QCOMPARE(f.prompter.messages, QStringList{QStringLiteral("不能输入字符“한”：报表和工程文件无法保存它。")});
 
@@ -138,7 +139,7 @@ private slots:
         f.prompter.clear();
         address->setFocus();
         address->insert(QStringLiteral("路😀"));
-        QApplication::processEvents();
+        Flush();
         QCOMPARE(address->text(), QStringLiteral("北京"));
         QCOMPARE(f.prompter.messages, QStringList{QStringLiteral("不能输入字符“😀”：报表和工程文件无法保存它。")});
     }
@@ -170,7 +171,7 @@ private slots:
         f.trigger("act_create_component");
         auto *name = f.window().findChild<QLineEdit *>("txt_project_name");
         name->selectAll();
-        QTest::keyClicks(name, QStringLiteral("未保存的名称"));
+        TypeText(name, QStringLiteral("未保存的名称"));
         f.prompter.answers << rebound::Answer::Yes;
         f.trigger("act_single_caculate");
         QCOMPARE(name->text(), QStringLiteral("未保存的名称"));

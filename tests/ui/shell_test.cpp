@@ -176,12 +176,12 @@ private slots:
 
         // The grid itself is no edit field.
         f.grid()->setFocus();
-        QApplication::processEvents();
+        Flush();
         QVERIFY(!cut->isEnabled() && !copy->isEnabled() && !paste->isEnabled());
 
         auto *name = w.findChild<QLineEdit *>("txt_project_address");
         name->setFocus();
-        QApplication::processEvents();
+        Flush();
         QVERIFY(!cut->isEnabled() && !copy->isEnabled() && paste->isEnabled());
         paste->trigger();
         QCOMPARE(name->text(), QStringLiteral("工地"));
@@ -195,14 +195,14 @@ private slots:
         auto *result = w.findChild<QLineEdit *>("Edit_AreaNum");
         result->setFocus();
         result->selectAll();
-        QApplication::processEvents();
+        Flush();
         QVERIFY(!cut->isEnabled() && copy->isEnabled() && !paste->isEnabled());
 
         // The grid's cell editor is an edit field too.
         const QModelIndex cell = f.grid()->model()->index(0, 1);
         f.grid()->setCurrentIndex(cell);
         f.grid()->edit(cell);
-        QApplication::processEvents();
+        Flush();
         QVERIFY(paste->isEnabled());
     }
 
@@ -211,7 +211,7 @@ private slots:
         Fixture f;
         rebound::MainWindow &w = f.window();
         w.resize(1366, 740);
-        QApplication::processEvents();
+        Flush();
         auto *panel = w.projectPanel();
         // Six lines wide enough for the screen; what does not fit in height
         // scrolls.

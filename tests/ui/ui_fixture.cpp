@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -21,6 +22,17 @@ void InstallShippedTemplates(const QString &base)
     }
 }
 
+void TypeText(QWidget *widget, const QString &text)
+{
+    for (const char32_t code : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&code, 1);
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, one);
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, one);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
 void Fixture::typeIntoCell(int row, int column, const QString &text)
 {
     const QModelIndex index = grid()->model()->index(row, column);
@@ -33,9 +45,9 @@ void Fixture::typeIntoCell(int row, int column, const QString &text)
     }
     QVERIFY2(editor, "no cell editor opened");
     editor->selectAll();
-    QTest::keyClicks(editor, text);
+    TypeText(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
-    QApplication::processEvents();
+    Flush();
 }
 
 void Fixture::pickCarbonation(int row, int entry)
@@ -45,7 +57,7 @@ void Fixture::pickCarbonation(int row, int entry)
     QVERIFY2(combo && combo->isVisible(), "no carbonation drop-down");
     combo->setCurrentIndex(entry);
     emit combo->activated(entry);
-    QApplication::processEvents();
+    Flush();
 }
 
 } // namespace uitest

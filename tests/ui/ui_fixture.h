@@ -28,6 +28,18 @@ inline const QDate kToday(2026, 12, 11);
 // Copies the repository's "report" directory (the shipped templates) to `base`.
 void InstallShippedTemplates(const QString &base);
 
+// Types `text` into a widget one character at a time, as a keyboard or an
+// input method delivers it (QTest's own typing knows only Latin-1).
+void TypeText(QWidget *widget, const QString &text);
+
+// Lets queued work finish: an editor commits on the next turn of the event
+// loop and the message about it comes one turn later.
+inline void Flush()
+{
+    for (int turn = 0; turn < 3; ++turn)
+        QApplication::processEvents();
+}
+
 class Fixture {
 public:
     explicit Fixture(const QLocale &locale = QLocale(QLocale::Chinese, QLocale::China))
@@ -60,7 +72,7 @@ public:
         QAction *action = window().findChild<QAction *>(QString::fromLatin1(name));
         QVERIFY2(action, name);
         action->trigger();
-        QApplication::processEvents();
+        Flush();
     }
 
     // Types `text` into a grid cell through the cell editor and commits it
@@ -70,7 +82,7 @@ public:
     void selectCell(int row, int column)
     {
         grid()->setCurrentIndex(grid()->model()->index(row, column));
-        QApplication::processEvents();
+        Flush();
     }
     // Picks a carbonation entry in the drop-down over the cell.
     void pickCarbonation(int row, int entry);

@@ -101,13 +101,13 @@ private slots:
         f.list()->selectRow(1);
         auto *name = f.window().findChild<QLineEdit *>("txt_component_name");
         name->selectAll();
-        QTest::keyClicks(name, QStringLiteral("轴3墙"));
+        TypeText(name, QStringLiteral("轴3墙"));
         QCOMPARE(f.listCell(1, 1), QStringLiteral("轴3墙"));
         QCOMPARE(rebound::DisplayText(f.project().GetComponent(1)->component_name), QStringLiteral("轴3墙"));
 
         auto *model = f.window().findChild<QLineEdit *>("txt_device_type");
         model->selectAll();
-        QTest::keyClicks(model, QStringLiteral("ZC5"));
+        TypeText(model, QStringLiteral("ZC5"));
         QCOMPARE(f.project().GetComponent(1)->device_type, rebound::TansyString("ZC5"));
 
         f.window().findChild<rebound::DatePicker *>("dt_examine_date")->setDate(QDate(2024, 5, 6));
@@ -115,8 +115,8 @@ private slots:
         QCOMPARE(f.project().GetComponent(1)->examine_date, rebound::TansyString("2024/05/06"));
 
         // The refusal of a character GBK cannot hold reaches nothing.
-        QTest::keyClicks(name, QStringLiteral("한"));
-        QApplication::processEvents();
+        TypeText(name, QStringLiteral("한"));
+        Flush();
         QCOMPARE(f.listCell(1, 1), QStringLiteral("轴3墙"));
         QCOMPARE(f.prompter.messages.size(), 1);
 
@@ -141,7 +141,8 @@ private slots:
         QCOMPARE(f.listCell(1, 3), QStringLiteral("31.02.x"));
         // The panel is not stuck loading: edits still reach the zone.
         auto *name = f.window().findChild<QLineEdit *>("txt_component_name");
-        QTest::keyClicks(name, QStringLiteral("b"));
+        name->end(false);
+        TypeText(name, QStringLiteral("b"));
         QCOMPARE(f.project().GetComponent(1)->component_name, rebound::TansyString("Z2b"));
         QCOMPARE(f.project().GetComponent(1)->examine_date, rebound::TansyString("31.02.x"));
     }

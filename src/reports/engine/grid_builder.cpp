@@ -9,12 +9,12 @@ void GridBuilder::SetColumns(const QList<double>& widthsMm, SourcePos pos) {
   columnsPos_ = pos;
 }
 
-void GridBuilder::AddRow(const RowSpec& row) {
+void GridBuilder::AddRow(const RowDef& row) {
   rows_.append(row);
   cells_by_row_.append(QList<PendingCell>());
 }
 
-void GridBuilder::AddCell(const CellSpec& cell, SourcePos pos) {
+void GridBuilder::AddCell(const CellDef& cell, SourcePos pos) {
   if (cells_by_row_.isEmpty()) return;
   cells_by_row_.last().append(PendingCell{cell, pos});
 }
@@ -31,7 +31,7 @@ bool GridBuilder::Place(int columns, int* usedColumns, GridError* error) {
   for (int r = 0; r < rowCount; ++r) {
     int c = 0;
     for (const PendingCell& pending : cells_by_row_[r]) {
-      CellSpec cell = pending.cell;
+      CellDef cell = pending.cell;
       while (c < occupied[r].size() && occupied[r][c]) ++c;
       if (c + cell.colSpan > limit) {
         error->pos = pending.pos;

@@ -19,6 +19,8 @@ class GridBuilder {
  public:
   static constexpr int kMaxColumns = 200;
   static constexpr int kMaxSpan = 200;
+  static constexpr int kMaxRows = 1000;
+  static constexpr int kMaxCells = 10000;
 
   // Declared column widths in mm, a negative width for a column that shares
   // what the others leave. Without declared columns the table gets as many
@@ -27,8 +29,8 @@ class GridBuilder {
   bool HasColumns() const { return !declaredWidths_.isEmpty(); }
   const QList<double>& DeclaredWidths() const { return declaredWidths_; }
 
-  void AddRow(const RowSpec& row);
-  void AddCell(const CellSpec& cell, SourcePos pos);  // to the last row
+  void AddRow(const RowDef& row);
+  void AddCell(const CellDef& cell, SourcePos pos);  // to the last row
   int RowCount() const { return static_cast<int>(rows_.size()); }
   SourcePos ColumnsPos() const { return columnsPos_; }
 
@@ -41,18 +43,18 @@ class GridBuilder {
   static bool ResolveWidths(const QList<double>& declared, int columns, double contentWidthMm,
                             QList<double>* widths, QString* reason);
 
-  GridSpec& Grid() { return grid_; }
+  GridDef& Grid() { return grid_; }
 
  private:
   struct PendingCell {
-    CellSpec cell;
+    CellDef cell;
     SourcePos pos;
   };
   QList<double> declaredWidths_;
   SourcePos columnsPos_;
-  QList<RowSpec> rows_;
+  QList<RowDef> rows_;
   QList<QList<PendingCell>> cells_by_row_;
-  GridSpec grid_;
+  GridDef grid_;
 };
 
 }  // namespace rebound::report

@@ -9,14 +9,14 @@
 namespace rebound::report {
 namespace {
 
-void AlignBlock(PageCell& cell, const CellSpec& spec, const TextBlock& block) {
-  const double padV = MmToUnits(spec.style.paddingVMm);
-  const double padH = MmToUnits(spec.style.paddingHMm);
+void AlignBlock(PageCell& cell, const CellDef& def, const TextBlock& block) {
+  const double padV = MmToUnits(def.style.paddingVMm);
+  const double padH = MmToUnits(def.style.paddingHMm);
   const double room = cell.rect.height() - 2 * padV;
   double dy = 0;
-  if (spec.style.valign == VAlign::Middle) {
+  if (def.style.valign == VAlign::Middle) {
     dy = (room - block.height) / 2;
-  } else if (spec.style.valign == VAlign::Bottom) {
+  } else if (def.style.valign == VAlign::Bottom) {
     dy = room - block.height;
   }
   dy = std::max(dy, 0.0);
@@ -26,22 +26,22 @@ void AlignBlock(PageCell& cell, const CellSpec& spec, const TextBlock& block) {
   cell.clip = block.clip;
 }
 
-TextBlock MeasureCell(const CellSpec& spec, const QString& text, double width,
+TextBlock MeasureCell(const CellDef& def, const QString& text, double width,
                       TextMeasurer& measurer) {
-  const double inner = width - 2 * MmToUnits(spec.style.paddingHMm);
-  return measurer.Layout(text, spec.style.font, std::max(inner, 1.0), spec.style.fit,
-                         spec.style.align);
+  const double inner = width - 2 * MmToUnits(def.style.paddingHMm);
+  return measurer.Layout(text, def.style.font, std::max(inner, 1.0), def.style.fit,
+                         def.style.align);
 }
 
 }  // namespace
 
-void PlaceCellText(PageCell& cell, const CellSpec& spec, const QString& text,
+void PlaceCellText(PageCell& cell, const CellDef& def, const QString& text,
                    TextMeasurer& measurer) {
   cell.text = text;
-  AlignBlock(cell, spec, MeasureCell(spec, text, cell.rect.width(), measurer));
+  AlignBlock(cell, def, MeasureCell(def, text, cell.rect.width(), measurer));
 }
 
-BandBlock LayoutGrid(const GridSpec& grid, BandKind kind, int record, const QStringList* values,
+BandBlock LayoutGrid(const GridDef& grid, BandKind kind, int record, const QStringList* values,
                      const PageNumberTexts& numbers, double width, TextMeasurer& measurer) {
   BandBlock band;
   if (grid.rows.isEmpty()) return band;
@@ -50,13 +50,13 @@ BandBlock LayoutGrid(const GridSpec& grid, BandKind kind, int record, const QStr
   const double totalMm = std::accumulate(grid.columnWidthsMm.begin(), grid.columnWidthsMm.end(), 0.0);
   QList<double> x{0};
   for (double w : grid.columnWidthsMm) x.append(x.last() + (totalMm > 0 ? w * width / totalMm : 0));
-  auto spanWidth = [&](const CellSpec& c) {
+  auto spanWidth = [&](const CellDef& c) {
     const int last = std::min<int>(c.column + c.colSpan, static_cast<int>(x.size()) - 1);
     return x[last] - x[std::min<int>(c.column, last)];
   };
 
   QList<double> rowHeight;
-  for (const RowSpec& row : grid.rows) {
+  for (const RowDef& row : grid.rows) {
     rowHeight.append(row.minHeightMm > 0
                          ? MmToUnits(row.minHeightMm)
                          : measurer.LineHeight(row.font) + 2 * MmToUnits(row.paddingVMm));
@@ -64,7 +64,7 @@ BandBlock LayoutGrid(const GridSpec& grid, BandKind kind, int record, const QStr
 
   QList<TextBlock> blocks;
   QList<QString> texts;
-  for (const CellSpec& c : grid.cells) {
+  for (const CellDef& c : grid.cells) {
     texts.append(ExpandText(c.text, values, numbers.page, numbers.pages));
     blocks.append(MeasureCell(c, texts.last(), spanWidth(c), measurer));
   }
@@ -78,7 +78,7 @@ BandBlock LayoutGrid(const GridSpec& grid, BandKind kind, int record, const QStr
   std::stable_sort(order.begin(), order.end(),
                    [&](int a, int b) { return grid.cells[a].rowSpan < grid.cells[b].rowSpan; });
   for (int i : order) {
-    const CellSpec& c = grid.cells[i];
+    const CellDef& c = grid.cells[i];
     double have = 0;
     for (int r = c.row; r < c.row + c.rowSpan; ++r) have += rowHeight[r];
     const double need = needed(i);
@@ -90,7 +90,7 @@ BandBlock LayoutGrid(const GridSpec& grid, BandKind kind, int record, const QStr
   band.height = y.last();
 
   for (int i = 0; i < grid.cells.size(); ++i) {
-    const CellSpec& c = grid.cells[i];
+    const CellDef& c = grid.cells[i];
     PageCell cell;
     cell.band = kind;
     cell.record = record;

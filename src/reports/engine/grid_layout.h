@@ -20,15 +20,15 @@ struct PageNumberTexts {
 struct BandBlock {
   double height = 0;
   QList<PageCell> cells;              // rects relative to the band's top-left
-  QList<const CellSpec*> sources;     // the template cell of each placed cell
+  QList<const CellDef*> sources;     // the template cell of each placed cell
 };
 
-BandBlock LayoutGrid(const GridSpec& grid, BandKind kind, int record, const QStringList* values,
+BandBlock LayoutGrid(const GridDef& grid, BandKind kind, int record, const QStringList* values,
                      const PageNumberTexts& numbers, double width, TextMeasurer& measurer);
 
 // Fills `cell` (whose rect is already set) with `text` laid out by the
-// style of `spec`.
-void PlaceCellText(PageCell& cell, const CellSpec& spec, const QString& text,
+// style of `def`.
+void PlaceCellText(PageCell& cell, const CellDef& def, const QString& text,
                    TextMeasurer& measurer);
 
 }  // namespace rebound::report

@@ -51,7 +51,7 @@ struct Document {
   QString title;
   QPageLayout pageLayout;  // paper size and orientation, no margins
   QSizeF pageSize;         // layout units, oriented
-  QList<FontSpec> fonts;
+  QList<FontDef> fonts;
   QList<Page> pages;
   int recordCount = 0;
   int PageCount() const { return static_cast<int>(pages.size()); }

@@ -57,8 +57,8 @@ void paintPage(QPainter& painter, const Document& doc, int pageIndex, const QRec
     const quint64 key = (static_cast<quint64>(fontIndex) << 32) | static_cast<quint32>(cell.pixelSize);
     auto it = fonts.find(key);
     if (it == fonts.end()) {
-      const FontSpec spec = doc.fonts.isEmpty() ? FontSpec{} : doc.fonts[fontIndex];
-      it = fonts.insert(key, MakeReportFont(spec, cell.pixelSize));
+      const FontDef def = doc.fonts.isEmpty() ? FontDef{} : doc.fonts[fontIndex];
+      it = fonts.insert(key, MakeReportFont(def, cell.pixelSize));
     }
     painter.setFont(it.value());
     if (cell.clip) {

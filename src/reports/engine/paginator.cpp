@@ -114,7 +114,7 @@ class Paginator {
   struct Fixup {
     int page;
     int cell;
-    const CellSpec* spec;
+    const CellDef* def;
     int record;
   };
 
@@ -122,7 +122,7 @@ class Paginator {
     return record >= 0 && record < records_.size() ? &records_[record] : nullptr;
   }
 
-  BandBlock Band(const GridSpec& grid, BandKind kind, int record) {
+  BandBlock Band(const GridDef& grid, BandKind kind, int record) {
     return LayoutGrid(grid, kind, record, Values(record), numbers_, content_.width(), measurer_);
   }
 
@@ -144,8 +144,8 @@ class Paginator {
     const QString pages = QString::number(pages_.size());
     for (const Fixup& f : fixups_) {
       const QString text =
-          ExpandText(f.spec->text, Values(f.record), QString::number(f.page + 1), pages);
-      PlaceCellText(pages_[f.page].cells[f.cell], *f.spec, text, measurer_);
+          ExpandText(f.def->text, Values(f.record), QString::number(f.page + 1), pages);
+      PlaceCellText(pages_[f.page].cells[f.cell], *f.def, text, measurer_);
     }
   }
 

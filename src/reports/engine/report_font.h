@@ -10,11 +10,11 @@ namespace rebound::report {
 // as the same characters that were printed (页 stays 页).
 inline const char* const kReportFamilies[] = {"WenQuanYi Micro Hei", "WenQuanYi Zen Hei"};
 
-// The font for `spec` at a size in layout units. Always built with explicit
+// The font for `def` at a size in layout units. Always built with explicit
 // families so that nothing depends on the system's default font; hinting is
 // off so that text measures the same on every device.
-QFont MakeReportFont(const FontSpec& spec, int pixelSize);
+QFont MakeReportFont(const FontDef& def, int pixelSize);
 
-int BasePixelSize(const FontSpec& spec);
+int BasePixelSize(const FontDef& def);
 
 }  // namespace rebound::report

@@ -8,7 +8,7 @@ const QSet<QString>& StyleAttributeNames() {
   return names;
 }
 
-bool ReadStyleAttributes(XmlCursor& cur, const QList<FontSpec>& fonts, CellStyle* style,
+bool ReadStyleAttributes(XmlCursor& cur, const QList<FontDef>& fonts, CellStyle* style,
                          double* heightMm) {
   CellStyle& s = *style;
   if (cur.HasAttr("font")) {

@@ -15,7 +15,7 @@ const QSet<QString>& StyleAttributeNames();
 
 // Applies the style attributes of the current start tag to `style`, and its
 // "height" to `heightMm` when that is given (rows, not cells).
-bool ReadStyleAttributes(XmlCursor& cur, const QList<FontSpec>& fonts, CellStyle* style,
+bool ReadStyleAttributes(XmlCursor& cur, const QList<FontDef>& fonts, CellStyle* style,
                          double* heightMm);
 
 }  // namespace rebound::report

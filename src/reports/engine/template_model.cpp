@@ -15,7 +15,7 @@ bool DependsOnRecord(const TextTemplate& text) {
                      [](const TextPiece& p) { return p.kind == TextPiece::Kind::Field; });
 }
 
-QSizeF PaperSpec::SizeMm() const {
+QSizeF PaperDef::SizeMm() const {
   const QSizeF portrait = pageSize.size(QPageSize::Millimeter);
   if (orientation == QPageLayout::Landscape) return portrait.transposed();
   return portrait;

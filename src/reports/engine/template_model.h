@@ -26,7 +26,7 @@ struct Borders {
   friend bool operator==(const Borders&, const Borders&) = default;
 };
 
-struct FontSpec {
+struct FontDef {
   QString id;
   QString family;  // tried before the built-in families; empty for none
   double pointSize = 10.5;
@@ -58,7 +58,7 @@ struct CellStyle {
   double paddingHMm = 1.2;
 };
 
-struct CellSpec {
+struct CellDef {
   int row = 0;
   int column = 0;
   int rowSpan = 1;
@@ -67,32 +67,32 @@ struct CellSpec {
   CellStyle style;
 };
 
-struct RowSpec {
+struct RowDef {
   double minHeightMm = 0;  // 0: one line of the row's font plus padding
   int font = 0;            // the row's font, for the automatic height
   double paddingVMm = 0.8;
 };
 
 // A table whose columns span the full width between the margins.
-struct GridSpec {
+struct GridDef {
   QList<double> columnWidthsMm;
-  QList<RowSpec> rows;
-  QList<CellSpec> cells;  // in row order, then column order
+  QList<RowDef> rows;
+  QList<CellDef> cells;  // in row order, then column order
   bool IsEmpty() const { return rows.isEmpty(); }
 };
 
-struct BandSpec {
-  GridSpec grid;
+struct BandDef {
+  GridDef grid;
   double spaceMm = 0;  // gap between this band and the body of the page
 };
 
-struct DetailSpec {
+struct DetailDef {
   bool present = false;
-  GridSpec columnHeader;  // repeated at the top of the table on every page
-  GridSpec record;        // one copy per record
+  GridDef columnHeader;  // repeated at the top of the table on every page
+  GridDef record;        // one copy per record
 };
 
-struct PaperSpec {
+struct PaperDef {
   QPageSize pageSize = QPageSize(QPageSize::A4);
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
   QMarginsF marginsMm{15, 15, 15, 15};
@@ -101,14 +101,14 @@ struct PaperSpec {
 
 struct Template {
   QString name;
-  PaperSpec paper;
-  QList<FontSpec> fonts;  // at least one
+  PaperDef paper;
+  QList<FontDef> fonts;  // at least one
   QStringList fields;
-  BandSpec pageHeader;
-  BandSpec reportHeader;
-  DetailSpec detail;
-  BandSpec reportFooter;
-  BandSpec pageFooter;
+  BandDef pageHeader;
+  BandDef reportHeader;
+  DetailDef detail;
+  BandDef reportFooter;
+  BandDef pageFooter;
 };
 
 }  // namespace rebound::report

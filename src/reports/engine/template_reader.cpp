@@ -29,7 +29,7 @@ struct Context {
 // Where the cells of one band or detail section go while it is read.
 struct GridTarget {
   GridBuilder builder;
-  GridSpec* out = nullptr;
+  GridDef* out = nullptr;
   SourcePos pos;
   struct Ref {
     int cell;
@@ -96,7 +96,7 @@ class Reader {
       if (!ok) return false;
     }
     if (tpl_.fonts.isEmpty()) {
-      FontSpec body;
+      FontDef body;
       body.id = QStringLiteral("正文");
       tpl_.fonts.append(body);
     }
@@ -108,7 +108,7 @@ class Reader {
                           "margin-bottom", "margin-left", "margin-right"})) {
       return false;
     }
-    PaperSpec& paper = tpl_.paper;
+    PaperDef& paper = tpl_.paper;
     const QString size = cur_.Attr("size").trimmed();
     static const QHash<QString, QPageSize::PageSizeId> kSizes = {
         {"A3", QPageSize::A3}, {"A4", QPageSize::A4},         {"A5", QPageSize::A5},
@@ -165,10 +165,10 @@ class Reader {
       if (r == 0) break;
       if (cur_.Xml().name() != QLatin1String("font")) return cur_.UnknownElement();
       if (!cur_.CheckAttributes({"id", "size", "bold", "italic", "family"})) return false;
-      FontSpec font;
+      FontDef font;
       font.id = cur_.Attr("id").trimmed();
       if (font.id.isEmpty()) return cur_.Fail(cur_.Here(), QStringLiteral("<font> 要有 id"));
-      for (const FontSpec& f : tpl_.fonts) {
+      for (const FontDef& f : tpl_.fonts) {
         if (f.id == font.id) return cur_.Fail(cur_.Here(), QStringLiteral("字体“%1”重复定义").arg(font.id));
       }
       if (cur_.HasAttr("size") && !cur_.Number("size", 4, 96, &font.pointSize)) return false;
@@ -228,7 +228,7 @@ class Reader {
         if (!cur_.SkipElement()) return false;
         continue;
       }
-      BandSpec* band = name == QLatin1String("page-header")     ? &tpl_.pageHeader
+      BandDef* band = name == QLatin1String("page-header")     ? &tpl_.pageHeader
                        : name == QLatin1String("report-header") ? &tpl_.reportHeader
                        : name == QLatin1String("report-footer") ? &tpl_.reportFooter
                        : name == QLatin1String("page-footer")   ? &tpl_.pageFooter
@@ -246,7 +246,7 @@ class Reader {
     return true;
   }
 
-  bool ReadBand(Context ctx, BandSpec* band) {
+  bool ReadBand(Context ctx, BandDef* band) {
     if (!cur_.CheckAttributes(With(StyleAttributeNames(), {"height", "space"}))) return false;
     if (!Style(&ctx, true)) return false;
     if (cur_.HasAttr("space") && !cur_.Number("space", 0, 500, &band->spaceMm)) return false;
@@ -357,9 +357,12 @@ class Reader {
   }
 
   bool ReadRow(Context ctx, GridTarget* target) {
+    if (target->builder.RowCount() >= GridBuilder::kMaxRows) {
+      return cur_.Fail(cur_.Here(), QStringLiteral("一张表格最多 %1 行").arg(GridBuilder::kMaxRows));
+    }
     if (!cur_.CheckAttributes(With(StyleAttributeNames(), {"height"}))) return false;
     if (!Style(&ctx, true)) return false;
-    RowSpec row;
+    RowDef row;
     row.minHeightMm = ctx.heightMm;
     row.font = ctx.style.font;
     row.paddingVMm = ctx.style.paddingVMm;
@@ -377,9 +380,13 @@ class Reader {
   }
 
   bool ReadCell(Context ctx, GridTarget* target) {
+    // Every record lays out all cells of its rows again: keep that bounded.
+    if (target->cellCount >= GridBuilder::kMaxCells) {
+      return cur_.Fail(cur_.Here(), QStringLiteral("一张表格最多 %1 个单元格").arg(GridBuilder::kMaxCells));
+    }
     if (!cur_.CheckAttributes(With(StyleAttributeNames(), {"colspan", "rowspan"}))) return false;
     if (!Style(&ctx, false)) return false;
-    CellSpec cell;
+    CellDef cell;
     cell.style = ctx.style;
     if (cur_.HasAttr("colspan") && !cur_.Integer("colspan", 1, GridBuilder::kMaxSpan, &cell.colSpan)) {
       return false;
@@ -446,7 +453,7 @@ class Reader {
       int columns = 0;
       GridError e;
       if (!b.Place(inDetail ? detailColumns : 0, &columns, &e)) return cur_.Fail(e.pos, e.reason);
-      GridSpec grid = b.Grid();
+      GridDef grid = b.Grid();
       QString reason;
       if (!GridBuilder::ResolveWidths(b.DeclaredWidths(), columns, contentWidth,
                                       &grid.columnWidthsMm, &reason)) {

@@ -10,8 +10,8 @@
 
 namespace rebound::report {
 
-TextMeasurer::TextMeasurer(const QList<FontSpec>& fonts) : fonts_(fonts) {
-  if (fonts_.isEmpty()) fonts_.append(FontSpec{});
+TextMeasurer::TextMeasurer(const QList<FontDef>& fonts) : fonts_(fonts) {
+  if (fonts_.isEmpty()) fonts_.append(FontDef{});
 }
 
 const QFont& TextMeasurer::Font(int font, int pixelSize) {

@@ -20,7 +20,7 @@ struct TextBlock {
 
 class TextMeasurer {
  public:
-  explicit TextMeasurer(const QList<FontSpec>& fonts);
+  explicit TextMeasurer(const QList<FontDef>& fonts);
 
   // wrap: lines break at the width, the block grows downwards.
   // shrink: one line per text line, the font made smaller until it fits;
@@ -38,7 +38,7 @@ class TextMeasurer {
   TextBlock Lines(const QString& text, int font, int pixelSize, double width, bool wrap);
   double NaturalWidth(const QString& text, int font, int pixelSize);
 
-  QList<FontSpec> fonts_;
+  QList<FontDef> fonts_;
   QHash<quint64, QFont> cache_;
 };
 

@@ -184,6 +184,36 @@ private slots:
         preview->hide();
     }
 
+    void previewExportsItsPagesAsPdf()
+    {
+        Fixture f;
+        FillThreeZones(f);
+        f.config.report_kind.value = 0;
+        QStringList targets = {f.path("单元报告.pdf"), f.path("没有这个目录/单元报告.pdf")};
+        QList<bool> exported;
+        f.prompter.on_dialog = [&](QDialog &dialog) {
+            auto *preview = qobject_cast<rebound::TReport_Print_Preview *>(&dialog);
+            preview->show();
+            QApplication::processEvents();
+            for (const QString &target : targets) {
+                preview->Gr_Print_Preview()->SetSaveFileFunction(
+                    [target](QWidget *, const QString &) { return target; });
+                exported << preview->Gr_Print_Preview()->ExportPdf();
+            }
+            preview->reject();
+            return int(QDialog::Rejected);
+        };
+        f.trigger("act_print_preview");
+        QCOMPARE(exported, (QList<bool>{true, false}));
+        QFile pdf(targets[0]);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
+        // The failure reaches the user through the window's messages.
+        QCOMPARE(f.prompter.messages.size(), 1);
+        QVERIFY2(f.prompter.messages.front().contains(QStringLiteral("没有这个目录")),
+                 qPrintable(f.prompter.messages.front()));
+    }
+
     void projectWithoutZonesHasNothingToPrint_data()
     {
         QTest::addColumn<int>("kind");

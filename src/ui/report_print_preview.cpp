@@ -1,5 +1,6 @@
 #include "report_print_preview.h"
 
+#include "command_guard.h"
 #include "prompter.h"
 #include "viewer/report_viewer.h"
 
@@ -14,7 +15,7 @@ namespace rebound {
 TReport_Print_Preview::TReport_Print_Preview(const ReboundFile &project, const Rebound_Tester_Config &config,
                                              const ReportFieldHandles &fields, Prompter &prompter,
                                              QWidget *parent)
-    : QDialog(parent), fetcher_(project, config, fields)
+    : QDialog(parent), prompter_(prompter), fetcher_(project, config, fields)
 {
     setObjectName(QStringLiteral("Report_Print_Preview"));
     setWindowTitle(QStringLiteral("Osprey 数显回弹仪 - 打印预览"));
@@ -33,7 +34,7 @@ TReport_Print_Preview::TReport_Print_Preview(const ReboundFile &project, const R
     Gr_Print_Preview_->setObjectName(QStringLiteral("Gr_Print_Preview"));
     Gr_Print_Preview_->SetReport(&Grid_Report_);
     Gr_Print_Preview_->SetMessageFunction(
-        [&prompter](QWidget *, const QString &message) { prompter.inform(message); });
+        [this](QWidget *, const QString &message) { prompter_.inform(message); });
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Gr_Print_Preview_);
@@ -52,15 +53,16 @@ std::shared_ptr<const report::Document> TReport_Print_Preview::GenerateDocument(
 void TReport_Print_Preview::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    // Building the pages runs inside an event handler: nothing may escape.
     if (!event->spontaneous())
-        FormActivate();
+        RunGuarded(prompter_, [this] { FormActivate(); });
 }
 
 void TReport_Print_Preview::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
     if (!event->spontaneous())
-        FormClose();
+        RunGuarded(prompter_, [this] { FormClose(); });
 }
 
 void TReport_Print_Preview::FormActivate()

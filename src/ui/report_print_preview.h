@@ -51,6 +51,7 @@ private:
     void FormActivate();
     void FormClose();
 
+    Prompter &prompter_;
     report::Report Grid_Report_;
     ReportFetcher fetcher_;
     report::ReportViewer *Gr_Print_Preview_ = nullptr;

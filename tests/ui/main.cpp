@@ -16,6 +16,8 @@ QObject *MakeFileCommandsTest();
 QObject *MakeExchangeTest();
 QObject *MakeCalculationTest();
 QObject *MakeGuardTest();
+QObject *MakeReportTest();
+QObject *MakeReportSettingsTest();
 
 int main(int argc, char *argv[])
 {
@@ -25,6 +27,7 @@ int main(int argc, char *argv[])
         {"ZoneTest", MakeZoneTest},         {"GridTest", MakeGridTest},
         {"FileCommandsTest", MakeFileCommandsTest}, {"ExchangeTest", MakeExchangeTest},
         {"CalculationTest", MakeCalculationTest},   {"GuardTest", MakeGuardTest},
+        {"ReportTest", MakeReportTest},             {"ReportSettingsTest", MakeReportSettingsTest},
     };
     // "ui_tests GROUP [Qt Test options]" runs one group.
     const char *only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;

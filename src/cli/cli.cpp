@@ -24,6 +24,9 @@ const std::vector<CliCommand> &Commands()
          RunExportXlsx},
         {"export-csv", "export-csv 输入.prj -o 输出.csv", "把工程写成CSV文件（UTF-8，带BOM）", {{"-o"}, {}},
          RunExportCsv},
+        {"report", "report 输入.prj --kind unit|zone [--zone N] [--template 模版文件] -o 输出.pdf",
+         "把单元报告（unit）或测区报告（zone，不给--zone时每个测区一份，各自另起一页）写成PDF",
+         {{"-o", "--kind", "--zone", "--template"}, {}}, RunReport},
     };
     return commands;
 }

@@ -27,6 +27,9 @@ struct CliContext {
     // The test date text of an instrument file: its creation date as the
     // locale writes a short date. Asked before the file is read.
     std::function<TansyString(const std::string &path)> instrument_test_date;
+    // Where the report command looks for "Setting/Config.ini" and the
+    // template directories; empty: the process's working directory.
+    std::string working_dir = {};
 };
 
 // `args` without the program name.

@@ -26,6 +26,7 @@ int RunImport(const ParsedArgs &args, CliContext &context);
 int RunExport(const ParsedArgs &args, CliContext &context);
 int RunExportXlsx(const ParsedArgs &args, CliContext &context);
 int RunExportCsv(const ParsedArgs &args, CliContext &context);
+int RunReport(const ParsedArgs &args, CliContext &context);
 
 // One line on stderr; kExitFailure.
 int Fail(CliContext &context, const std::string &message);

@@ -1,18 +1,28 @@
 // rebound-cli: the process around RunCli, with the locale's dates and the
-// files' creation times.
+// files' creation times. The report subcommand lays out text, which needs a
+// QGuiApplication; it runs on the offscreen platform unless the caller
+// chose another, so no display is needed.
 
 #include "cli.h"
 #include "locale_dates.h"
 
 #include <QDate>
 #include <QFile>
+#include <QGuiApplication>
 
 #include <iostream>
+#include <memory>
 
 int main(int argc, char **argv)
 {
     using namespace rebound;
     const std::vector<std::string> args(argv + 1, argv + argc);
+    std::unique_ptr<QGuiApplication> gui;
+    if (!args.empty() && args.front() == "report") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        gui = std::make_unique<QGuiApplication>(argc, argv);
+    }
     const LocaleDates dates;
     cli::CliContext context{std::cout, std::cerr, dates, [&dates](const std::string &path) {
                                 const QDate created = FileCreationDate(

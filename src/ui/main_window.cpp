@@ -19,6 +19,8 @@
 #include "prompter.h"
 #include "random_seed_dialog.h"
 #include "report_commands.h"
+#include "report_printer.h"
+#include "report_setting_form.h"
 #include "strength_chart.h"
 #include "trace.h"
 #include "window_extras.h"
@@ -35,6 +37,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
@@ -113,6 +116,17 @@ void MainWindow::attachDialogs(AboutBox *about, RandomSeedDialog *seed)
 {
     about_ = about;
     seed_ = seed;
+}
+
+void MainWindow::attachReportWindows(TReport_Print_Preview *preview, TReport_Setting_Form *settings)
+{
+    preview_ = preview;
+    settings_ = settings;
+}
+
+void MainWindow::setReportPrinter(std::unique_ptr<ReportPrinter> printer)
+{
+    reports_->setPrinter(std::move(printer));
 }
 
 void MainWindow::buildLayout()
@@ -472,6 +486,18 @@ void MainWindow::MarkSaved()
 bool MainWindow::HasUnsavedChanges() const
 {
     return snapshot() != saved_snapshot_ || project_panel_->hasUncommittedChanges(project_);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The first showing fills the report settings dialog from the template
+    // directories and the configuration.
+    if (shown_ || event->spontaneous())
+        return;
+    shown_ = true;
+    if (settings_)
+        run([this] { settings_->FillSettingsDialog(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

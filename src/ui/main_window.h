@@ -4,6 +4,7 @@
 // refresh operations; lays out the header panel, zone list, zone panel and
 // position grid. The commands themselves live in small handler classes.
 
+#include "binding/report_binding.h"
 #include "main_actions.h"
 #include "model/rebound_file.h"
 
@@ -31,7 +32,10 @@ class Prompter;
 class RandomSeedDialog;
 class Rebound_Tester_Config;
 class ReportCommands;
+class ReportPrinter;
 class StrengthChart;
+class TReport_Print_Preview;
+class TReport_Setting_Form;
 class WindowExtras;
 class ZoneCommands;
 class ZoneListModel;
@@ -45,8 +49,12 @@ public:
 
     // The dialogs created after the main window at start-up.
     void attachDialogs(AboutBox *about, RandomSeedDialog *seed);
+    // The report windows, created after the About box at start-up.
+    void attachReportWindows(TReport_Print_Preview *preview, TReport_Setting_Form *settings);
     AboutBox *aboutBox() const { return about_; }
     RandomSeedDialog *seedDialog() const { return seed_; }
+    TReport_Print_Preview *printPreview() const { return preview_; }
+    TReport_Setting_Form *settingsDialog() const { return settings_; }
 
     // ---- state the commands share
     ReboundFile &project() { return project_; }
@@ -65,6 +73,8 @@ public:
     Prompter &prompter() { return prompter_; }
     const LocaleDates &dates() const { return dates_; }
     Rebound_Tester_Config &config() { return config_; }
+    // The report field handles the last template loads bound; empty at start.
+    ReportFieldHandles &tagGridReportFieldPtr() { return tagGridReportFieldPtr_; }
 
     // ---- refresh operations
     void RefreshComponentList();
@@ -93,6 +103,9 @@ public:
     bool HasUnsavedChanges() const;
 
     // ---- parts, for the command handlers and the tests
+    ReportCommands &reportCommands() const { return *reports_; }
+    // The printer the print command uses; the tests record the jobs.
+    void setReportPrinter(std::unique_ptr<ReportPrinter> printer);
     const MainActions &actions() const { return *actions_; }
     ProjectPanel *projectPanel() const { return project_panel_; }
     ComponentPanel *componentPanel() const { return component_panel_; }
@@ -117,6 +130,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildLayout();
@@ -146,6 +160,10 @@ private:
 
     AboutBox *about_ = nullptr;
     RandomSeedDialog *seed_ = nullptr;
+    TReport_Print_Preview *preview_ = nullptr;
+    TReport_Setting_Form *settings_ = nullptr;
+    bool shown_ = false;
+    ReportFieldHandles tagGridReportFieldPtr_{};
 
     std::unique_ptr<MainActions> actions_;
     ProjectPanel *project_panel_ = nullptr;

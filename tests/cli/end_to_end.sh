@@ -49,6 +49,23 @@ fi
 expect 0 "calc in place" -- "$cli" calc "$work/new.prj" -o "$work/new.prj"
 contains "$work/out" "测区数目：2" "calc results"
 
+# Reports: the binary starts its own offscreen GUI application, from a
+# directory without settings or templates (the shipped ones are used).
+(cd "$work" && env -u QT_QPA_PLATFORM "$cli" report new.prj --kind zone -o zones.pdf) >"$work/out" 2>"$work/err"
+if [ $? -ne 0 ] || [ "$(head -c 5 "$work/zones.pdf" 2>/dev/null)" != "%PDF-" ]; then
+    echo "FAIL: zone reports as PDF"
+    cat "$work/err"
+    failures=$((failures + 1))
+fi
+if [ -e "$work/Setting" ]; then
+    echo "FAIL: the report command created a settings directory"
+    failures=$((failures + 1))
+fi
+# Sixteen empty texts, the numbers and a zone count of 0: a project without zones.
+head -c 82 /dev/zero >"$work/none.prj"
+expect 1 "report of a project without zones" -- "$cli" report "$work/none.prj" --kind unit -o "$work/none.pdf"
+contains "$work/err" "没有要打印的数据！" "nothing to print"
+
 head -c 50 "$data/project_chinese_texts.prj" >"$work/cut.prj"
 expect 1 "truncated project" -- "$cli" info "$work/cut.prj"
 contains "$work/err" "已损坏" "damage reported"

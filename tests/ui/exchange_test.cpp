@@ -101,6 +101,7 @@ private slots:
         QTest::newRow("mixed-case .Kst") << "dev.Kst";
         QTest::newRow("cannot be opened") << "gone.xcmp";
         QTest::newRow("empty file") << "empty.xcmp";
+        QTest::newRow("truncated instrument file") << "cut.kst";
     }
     void importStopsAtTheFirstFileItCannotRead()
     {
@@ -111,6 +112,14 @@ private slots:
         for (const QString &name : {QStringLiteral("notes.dat"), QStringLiteral("dev.Kst"), QStringLiteral("empty.xcmp")}) {
             QFile file(f.path(name));
             QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        {
+            // Header and the first record of a two-record instrument file.
+            QFile whole(DataFile("instrument_two_positions.kst"));
+            QVERIFY(whole.open(QIODevice::ReadOnly));
+            QFile cut(f.path("cut.kst"));
+            QVERIFY(cut.open(QIODevice::WriteOnly));
+            cut.write(whole.read(84 + 24));
         }
         f.prompter.open_many_answers << QStringList{f.path("good.xcmp"), f.path(bad), f.path("good.xcmp")};
         f.trigger("act_import_component");

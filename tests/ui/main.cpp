@@ -16,6 +16,8 @@ QObject *MakeFileCommandsTest();
 QObject *MakeExchangeTest();
 QObject *MakeCalculationTest();
 QObject *MakeGuardTest();
+QObject *MakeReportTest();
+QObject *MakeReportSettingsTest();
 QObject *MakeChartExportTest();
 QObject *MakeEntryTest();
 QObject *MakeFileExtrasTest();
@@ -28,6 +30,7 @@ int main(int argc, char *argv[])
         {"ZoneTest", MakeZoneTest},         {"GridTest", MakeGridTest},
         {"FileCommandsTest", MakeFileCommandsTest}, {"ExchangeTest", MakeExchangeTest},
         {"CalculationTest", MakeCalculationTest},   {"GuardTest", MakeGuardTest},
+        {"ReportTest", MakeReportTest},             {"ReportSettingsTest", MakeReportSettingsTest},
         {"ChartExportTest", MakeChartExportTest},   {"EntryTest", MakeEntryTest},
         {"FileExtrasTest", MakeFileExtrasTest},
     };

@@ -165,14 +165,6 @@ private slots:
         QVERIFY(comments.contains(QStringLiteral("砂浆")) && comments.contains(QStringLiteral("1.0.0.1")));
     }
 
-    void reportCommandsSayTheyAreNotThereYet()
-    {
-        Fixture f;
-        for (const char *name : {"act_print", "act_print_preview", "T1"})
-            f.trigger(name);
-        QCOMPARE(f.prompter.messages, QStringList(3, QStringLiteral("报表功能尚未提供。")));
-    }
-
     void editCommandsFollowTheFocusedField()
     {
         Fixture f;

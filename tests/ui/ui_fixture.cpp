@@ -1,11 +1,26 @@
 #include "ui_fixture.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
 namespace uitest {
+
+void InstallShippedTemplates(const QString &base)
+{
+    const QString shipped = QStringLiteral(REBOUND_SOURCE_DIR "/report");
+    QDirIterator it(shipped, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString to = base + QStringLiteral("/report/") + QDir(shipped).relativeFilePath(from);
+        QDir().mkpath(QFileInfo(to).absolutePath());
+        QVERIFY2(QFile::copy(from, to), qPrintable(to));
+    }
+}
 
 void TypeText(QWidget *widget, const QString &text)
 {

@@ -1,13 +1,15 @@
 #pragma once
 // A started program for the tests: the real windows with a scripted
 // prompter, a fixed "today", and the report configuration in a temporary
-// base directory.
+// base directory that holds the shipped report templates, as a fresh
+// installation does.
 
 #include "app_windows.h"
 #include "config/report_config.h"
 #include "locale_dates.h"
 #include "main_window.h"
 #include "position_grid_model.h"
+#include "recording_printer.h"
 #include "scripted_prompter.h"
 
 #include <QAction>
@@ -16,11 +18,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 namespace uitest {
 
 inline const QDate kToday(2026, 12, 11);
+
+// Copies the repository's "report" directory (the shipped templates) to `base`.
+void InstallShippedTemplates(const QString &base);
 
 // Types `text` into a widget one character at a time, as a keyboard or an
 // input method delivers it (QTest's own typing knows only Latin-1).
@@ -37,10 +43,20 @@ inline void Flush()
 class Fixture {
 public:
     explicit Fixture(const QLocale &locale = QLocale(QLocale::Chinese, QLocale::China))
+        : Fixture(InstallShippedTemplates, locale)
+    {
+    }
+    // `prepare` sets up the base directory before the program starts.
+    explicit Fixture(const std::function<void(const QString &base)> &prepare,
+                     const QLocale &locale = QLocale(QLocale::Chinese, QLocale::China))
         : dates(locale, [] { return kToday; })
     {
+        if (prepare)
+            prepare(dir.path());
         config.SetBaseDir(dir.path().toStdString());
         windows = std::make_unique<rebound::AppWindows>(dates, prompter, config);
+        // No test reaches a real printer.
+        window().setReportPrinter(std::make_unique<RecordingPrinter>(printed));
         window().show();
     }
 
@@ -76,6 +92,7 @@ public:
     QTemporaryDir dir;
     rebound::LocaleDates dates;
     ScriptedPrompter prompter;
+    std::shared_ptr<PrintLog> printed = std::make_shared<PrintLog>();
     rebound::Rebound_Tester_Config config;
     std::unique_ptr<rebound::AppWindows> windows;
 };

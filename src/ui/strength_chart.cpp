@@ -4,6 +4,7 @@
 #include "io/atomic_file.h"
 
 #include <QBarCategoryAxis>
+#include <QCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QBuffer>
@@ -42,6 +43,36 @@ double LineValue(float value)
 QString Fixed(double value, int decimals)
 {
     return QString::asprintf("%.*f", decimals, value);
+}
+
+// Every zone has its number under its bar while they fit; beyond that the
+// numbers 1, k, 2k, … at their bars.
+QAbstractAxis *ZoneAxis(const StrengthChartData &data)
+{
+    const int zones = static_cast<int>(data.categories.size());
+    if (zones <= kMaxLabelledBars) {
+        auto *axis = new QBarCategoryAxis;
+        axis->append(data.categories);
+        return axis;
+    }
+    // 5, 10, 20, 50, 100, …: the first that leaves at most 20 numbers.
+    const auto step = [zones] {
+        for (long long scale = 1;; scale *= 10) {
+            for (long long first : {5, 10, 20}) {
+                if (zones / (first * scale) <= 20)
+                    return static_cast<int>(first * scale);
+            }
+        }
+    }();
+    auto *axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setStartValue(-0.5);
+    axis->append(QStringLiteral("1"), 0);
+    for (long long number = step; number <= zones; number += step)
+        axis->append(QString::number(number), static_cast<double>(number - 1));
+    axis->setRange(-0.5, zones - 0.5);
+    axis->setGridLineVisible(false);
+    return axis;
 }
 
 QLineSeries *HorizontalLine(QChart &chart, const QString &name, double value, int zones, const QPen &pen)
@@ -140,8 +171,7 @@ QChart *BuildStrengthChart(const StrengthChartData &data)
     series->setLabelsPrecision(6);
     chart->addSeries(series);
 
-    auto *x_axis = new QBarCategoryAxis;
-    x_axis->append(data.categories);
+    QAbstractAxis *x_axis = ZoneAxis(data);
     x_axis->setTitleText(QStringLiteral("测区序号"));
     chart->addAxis(x_axis, Qt::AlignBottom);
     series->attachAxis(x_axis);
@@ -207,14 +237,31 @@ StrengthChart::StrengthChart(QWidget *parent) : QWidget(parent), view_(new QChar
     layout->addWidget(view_);
 }
 
-QChart *StrengthChart::chart() const
+QChart *StrengthChart::chart()
 {
+    if (stale_)
+        rebuild();
     return view_->chart();
 }
 
 void StrengthChart::showProject(const ReboundFile &project)
 {
     data_ = StrengthChartData::FromProject(project);
+    stale_ = true;
+    if (isVisible())
+        rebuild();
+}
+
+void StrengthChart::showEvent(QShowEvent *event)
+{
+    if (stale_)
+        rebuild();
+    QWidget::showEvent(event);
+}
+
+void StrengthChart::rebuild()
+{
+    stale_ = false;
     // The view gives up the old chart without deleting it.
     QChart *old = view_->chart();
     view_->setChart(BuildStrengthChart(data_));

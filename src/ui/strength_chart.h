@@ -52,18 +52,27 @@ public:
 
     explicit StrengthChart(QWidget *parent = nullptr);
 
+    // Takes the project's values; the chart itself is drawn anew when it is
+    // next seen (a hidden tab costs nothing, however many zones).
     void showProject(const ReboundFile &project);
     const StrengthChartData &data() const { return data_; }
-    QChart *chart() const;
+    // The chart on show, brought up to date first.
+    QChart *chart();
 
     // The chart drawn at `size` on white, whatever is on screen.
     QImage render(QSize size = kExportSize) const;
     // Writes render() as PNG to `path`, replacing it only when complete.
     IoResult savePng(const QString &path) const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void rebuild();
+
     StrengthChartData data_;
     QChartView *view_;
+    bool stale_ = true;
 };
 
 // The grid and the chart as two tabs, "测位数据" and "强度图表".

@@ -6,6 +6,7 @@
 
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QFile>
 #include <QFileInfo>
@@ -150,6 +151,23 @@ private slots:
         f.trigger("FileOpen1");
         QCOMPARE(Bars(f), expected + QList<double>{0});
         QCOMPARE(Lines(f, 5).size(), 3);
+    }
+
+    void manyZonesAreNumberedAtIntervals()
+    {
+        Fixture f;
+        f.project().Reset();
+        for (int i = 0; i < 40; ++i)
+            f.project().AddDefaultComponent().areas[0].readings.fill(static_cast<std::uint8_t>(20 + i % 10));
+        f.window().RefreshAll();
+        Calculate(f);
+        QCOMPARE(Bars(f).size(), 40);
+        auto *axis = qobject_cast<QCategoryAxis *>(ShownChart(f)->axes(Qt::Horizontal).front());
+        QVERIFY(axis);
+        QCOMPARE(axis->categoriesLabels(), (QStringList{"1", "5", "10", "15", "20", "25", "30", "35", "40"}));
+        // Forty value labels would run into each other.
+        auto *bars = qobject_cast<QBarSeries *>(ShownChart(f)->series().front());
+        QVERIFY(bars && !bars->isLabelsVisible());
     }
 
     void storedValuesThatAreNoNumbersDrawNothingStrange()

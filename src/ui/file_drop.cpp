@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QTableView>
 #include <QUrl>
 
 namespace rebound {
@@ -52,6 +53,8 @@ FileDrop::FileDrop(MainWindow &window, QObject *parent) : QObject(parent), windo
         if (child->acceptDrops())
             child->installEventFilter(this);
     }
+    // The grid's cell editors come and go.
+    window_.areaGrid()->viewport()->installEventFilter(this);
 }
 
 bool FileDrop::eventFilter(QObject *watched, QEvent *event)
@@ -60,6 +63,12 @@ bool FileDrop::eventFilter(QObject *watched, QEvent *event)
     // child that takes drops it is the child's.
     const bool window = watched == &window_;
     switch (event->type()) {
+    case QEvent::ChildAdded:
+        if (watched == window_.areaGrid()->viewport()) {
+            if (auto *editor = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child()))
+                editor->installEventFilter(this);
+        }
+        return false;
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDropEvent *>(event);

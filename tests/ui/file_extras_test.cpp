@@ -233,12 +233,21 @@ private slots:
         Drop(f, {f.path("two.prj")}, name);
         QCOMPARE(f.window().file_name(), f.path("two.prj"));
         QCOMPARE(name->text(), QStringLiteral("新工程"));
+        // So does a cell editor of the grid.
+        const QModelIndex cell = f.grid()->model()->index(0, 1);
+        f.grid()->setCurrentIndex(cell);
+        f.grid()->edit(cell);
+        auto *editor = f.grid()->viewport()->findChild<QLineEdit *>();
+        QVERIFY(editor);
+        Drop(f, {f.path("three.PRJ")}, editor);
+        QCOMPARE(f.window().file_name(), f.path("three.PRJ"));
+        QCOMPARE(f.cell(0, 1), QStringLiteral("10"));
 
         // Two projects at once: which one was meant is not guessed.
         f.prompter.clear();
         Drop(f, {f.path("three.PRJ"), f.path("three.PRJ")});
         QCOMPARE(f.prompter.messages.size(), 1);
-        QCOMPARE(f.project().ComponentCount(), 2u);
+        QCOMPARE(f.project().ComponentCount(), 3u);
     }
 
     void droppedZoneFilesAreImportedInOrder()

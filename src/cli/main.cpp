@@ -13,12 +13,26 @@
 #include <iostream>
 #include <memory>
 
+namespace {
+
+// Scripts read one line on stderr per failure: Qt's own notes (such as the
+// runtime directory it chose for the offscreen platform) are not ours to
+// print. Critical and fatal messages still go through.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toStdString() << std::endl;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     using namespace rebound;
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::unique_ptr<QGuiApplication> gui;
     if (!args.empty() && args.front() == "report") {
+        qInstallMessageHandler(QuietQtMessages);
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         gui = std::make_unique<QGuiApplication>(argc, argv);

@@ -42,26 +42,26 @@ StatusIndicators::StatusIndicators(MainWindow &window, QObject *parent) : QObjec
 
     // Whatever can change the project or its file name.
     connect(&window_, &MainWindow::fileNameChanged, this, &StatusIndicators::schedule);
-    connect(&window_, &MainWindow::markedSaved, this, &StatusIndicators::schedule);
-    connect(&window_, &MainWindow::resultsShown, this, &StatusIndicators::schedule);
+    connect(&window_, &MainWindow::markedSaved, this, &StatusIndicators::saved);
+    connect(&window_, &MainWindow::resultsShown, this, &StatusIndicators::edited);
     QAbstractItemModel *models[] = {window_.gridModel(), window_.zoneListModel()};
     for (QAbstractItemModel *model : models) {
-        connect(model, &QAbstractItemModel::dataChanged, this, &StatusIndicators::schedule);
-        connect(model, &QAbstractItemModel::modelReset, this, &StatusIndicators::schedule);
-        connect(model, &QAbstractItemModel::rowsInserted, this, &StatusIndicators::schedule);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, &StatusIndicators::schedule);
+        connect(model, &QAbstractItemModel::dataChanged, this, &StatusIndicators::edited);
+        connect(model, &QAbstractItemModel::modelReset, this, &StatusIndicators::edited);
+        connect(model, &QAbstractItemModel::rowsInserted, this, &StatusIndicators::edited);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &StatusIndicators::edited);
     }
-    connect(window_.componentPanel(), &ComponentPanel::nameEdited, this, &StatusIndicators::schedule);
-    connect(window_.componentPanel(), &ComponentPanel::deviceTypeEdited, this, &StatusIndicators::schedule);
-    connect(window_.componentPanel(), &ComponentPanel::datePicked, this, &StatusIndicators::schedule);
+    connect(window_.componentPanel(), &ComponentPanel::nameEdited, this, &StatusIndicators::edited);
+    connect(window_.componentPanel(), &ComponentPanel::deviceTypeEdited, this, &StatusIndicators::edited);
+    connect(window_.componentPanel(), &ComponentPanel::datePicked, this, &StatusIndicators::edited);
     // Header text counts as a change as soon as it is typed, before it is
     // committed to the project.
     ProjectPanel *header = window_.projectPanel();
-    connect(header, &ProjectPanel::projectClassPicked, this, &StatusIndicators::schedule);
+    connect(header, &ProjectPanel::projectClassPicked, this, &StatusIndicators::edited);
     for (GbkLineEdit *edit : header->findChildren<GbkLineEdit *>())
-        connect(edit, &GbkLineEdit::edited, this, &StatusIndicators::schedule);
+        connect(edit, &GbkLineEdit::edited, this, &StatusIndicators::edited);
     for (QDateEdit *picker : header->findChildren<QDateEdit *>())
-        connect(picker, &QDateEdit::dateChanged, this, &StatusIndicators::schedule);
+        connect(picker, &QDateEdit::dateChanged, this, &StatusIndicators::edited);
     update();
 }
 
@@ -76,7 +76,8 @@ void StatusIndicators::update()
         file_->setToolTip(path);
     }
     zones_->setText(QStringLiteral("测区数：%1").arg(window_.project().ComponentCount()));
-    unsaved_->setText(window_.HasUnsavedChanges() ? QStringLiteral("已修改") : QString());
+    const bool unsaved = !known_saved_ && window_.HasUnsavedChanges();
+    unsaved_->setText(unsaved ? QStringLiteral("已修改") : QString());
 }
 
 } // namespace rebound

@@ -27,12 +27,25 @@ public:
 private:
     // Many edits arrive in one turn of the event loop; look once after them.
     void schedule() { pending_.start(); }
+    void edited()
+    {
+        known_saved_ = false;
+        schedule();
+    }
+    void saved()
+    {
+        known_saved_ = true;
+        schedule();
+    }
 
     MainWindow &window_;
     QLabel *file_;
     QLabel *zones_;
     QLabel *unsaved_;
     QTimer pending_;
+    // Marked saved and not edited since: no need to compare the project
+    // with its file (which costs a serialisation of every zone).
+    bool known_saved_ = false;
 };
 
 } // namespace rebound

@@ -78,22 +78,7 @@ struct Env {
   ReportFetcher fetcher{project, config, fields};
 
   Env() {
-    project.project_name = Gbk("砂浆回弹检测工程");
-    project.project_address = Gbk("北京市海淀区学院路1号");
-    project.construction_date = Gbk("2009/03/14");
-    project.construction_unit = Gbk("第一建筑公司");
-    project.design_unit = Gbk("设计研究院");
-    project.supervision_unit = Gbk("监理公司");
-    project.monitor_unit = Gbk("质量监督站");
-    project.concrete_producer = Gbk("砂浆厂");
-    project.agent_unit = Gbk("委托单位甲");
-    project.agent_date = Gbk("2009-03-20");
-    project.report_serial = Gbk("报告-001");
-    project.examine_serial = Gbk("检测-002");
-    project.examine_reason = Gbk("验收检测");
-    project.examine_basis = Gbk("砌体工程现场检测技术标准");
-    project.examine_condition = Gbk("晴，20℃");
-    project.design_strength = Gbk("M7.5");
+    test::FillSampleHeaderTexts(project);
     project.test_part = Gbk("一层墙体");
     project.raw_material = Gbk("水泥砂浆");
     project.project_class = 0;

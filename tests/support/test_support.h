@@ -84,9 +84,8 @@ inline std::uint32_t BitsOf(float value)
     return std::bit_cast<std::uint32_t>(value);
 }
 
-// Three zones (with 2, 0 and 3 positions), every text Chinese and
-// distinct, odd reserved bytes, a NaN with a payload and infinities.
-inline void FillSampleProject(ReboundFile &project)
+// The sixteen stored header texts, every one Chinese and distinct.
+inline void FillSampleHeaderTexts(ReboundFile &project)
 {
     project.project_name = Gbk("砂浆回弹检测工程");
     project.project_address = Gbk("北京市海淀区学院路1号");
@@ -104,6 +103,13 @@ inline void FillSampleProject(ReboundFile &project)
     project.examine_basis = Gbk("砌体工程现场检测技术标准");
     project.examine_condition = Gbk("晴，20℃");
     project.design_strength = Gbk("M7.5");
+}
+
+// Three zones (with 2, 0 and 3 positions), every text Chinese and
+// distinct, odd reserved bytes, a NaN with a payload and infinities.
+inline void FillSampleProject(ReboundFile &project)
+{
+    FillSampleHeaderTexts(project);
     project.reserved = 0xA5;
     project.assessed_strength = 5.25f;
     project.strength_std_dev = FloatFromBits(0x7FC01234u); // NaN with a payload

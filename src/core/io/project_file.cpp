@@ -161,12 +161,16 @@ IoResult ReboundFile::ReadFrom(BinaryReader &in)
     // Every zone record takes at least kMinComponentRecordSize bytes, so a
     // count the file cannot hold is refused before any zone is built.
     REBOUND_TRY(in.CheckCount("测区数", count, kMinComponentRecordSize));
+    // Each zone is read straight into its place: the same zone the copy rule
+    // of AddComponent would give (a fresh zone is unmarked and its positions
+    // went through AddArea), without building every zone twice.
+    components_.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
-        ComponentInfo zone(*dates_);
-        const IoResult read = zone.ReadRecord(in);
+        auto zone = std::make_unique<ComponentInfo>(*dates_);
+        const IoResult read = zone->ReadRecord(in);
         if (!read)
             return IoResult::Failure(Ordinal(i + 1, "测区的") + read.message);
-        AddComponent(zone);
+        components_.push_back(std::move(zone));
     }
     return IoResult::Success();
 }

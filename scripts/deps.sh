@@ -6,7 +6,7 @@ set -euo pipefail
 REBOUND_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libsimpleini-dev
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-charts-dev libxlsxwriter-dev
+  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-charts-dev libxlsxwriter-dev
   fonts-wqy-microhei fonts-wqy-zenhei fonts-arphic-uming
   poppler-utils unzip xvfb xauth
 )
